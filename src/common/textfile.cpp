@@ -1,0 +1,152 @@
+#include "common/textfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+
+namespace vellimar {
+
+namespace {
+
+std::string quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+} // namespace
+
+bool read_data_file(const std::string& path, std::string& content, std::string& error) {
+    content.clear();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        error = "The data file " + quoted(path) + " could not be read: it is a folder, not a file.";
+        return false;
+    }
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        error = "The data file " + quoted(path) + " could not be opened: " + std::strerror(errno) + ".";
+        return false;
+    }
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        content.append(buffer, got);
+    if (std::ferror(file.get())) {
+        error = "The data file " + quoted(path) + " could not be read: " + std::strerror(errno) + ".";
+        content.clear();
+        return false;
+    }
+    return true;
+}
+
+LineCursor::LineCursor(std::string_view content) : data_(content) {
+    if (data_.substr(0, 3) == "\xEF\xBB\xBF")
+        pos_ = 3;
+}
+
+bool LineCursor::next(std::string_view& line) {
+    if (pos_ >= data_.size())
+        return false;
+    std::size_t end = data_.find_first_of("\r\n", pos_);
+    if (end == std::string_view::npos) {
+        line = data_.substr(pos_);
+        pos_ = data_.size();
+    } else {
+        line = data_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n')
+            ++pos_;
+    }
+    ++line_number_;
+    return true;
+}
+
+namespace {
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when invalid.
+std::size_t utf8_sequence(std::string_view s, std::size_t i) {
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned char lead = byte(i);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else
+        return 0;
+    if (i + length > s.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        unsigned char c = byte(i + k);
+        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
+
+bool valid_utf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        std::size_t n = utf8_sequence(s, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+// Windows-1252 code points of the bytes 0x80..0x9F; the five bytes the code
+// page leaves undefined map to the C1 control of the same value.
+constexpr char16_t cp1252_high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void append_utf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string decode_line(std::string_view raw) {
+    if (valid_utf8(raw))
+        return std::string(raw);
+    std::string out;
+    out.reserve(raw.size() * 2);
+    for (char c : raw) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F)
+            append_utf8(out, cp1252_high[byte - 0x80]);
+        else
+            append_utf8(out, byte);
+    }
+    return out;
+}
+
+} // namespace vellimar

@@ -1,0 +1,111 @@
+#include "shell/imagebutton.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/look.h"
+
+namespace vellimar {
+
+Picture::Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
+    : QWidget(parent), bitmap_(bitmap) {
+    setObjectName(QString::fromLatin1(name));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(bitmap_size(bitmap));
+    move_to(QPoint(left, top));
+}
+
+void Picture::move_to(QPoint twips_position) {
+    position_ = twips_position;
+    move(twips(position_.x()), twips(position_.y()));
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, bitmap_pixmap(bitmap_, devicePixelRatioF()));
+}
+
+ImageButton::ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
+    : Picture(parent, name, bitmap, left, top) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ImageButton::set_press_positions(QPoint pressed, QPoint released) {
+    pressed_ = pressed;
+    released_ = released;
+    has_press_look_ = true;
+}
+
+void ImageButton::set_caption(const QString& caption) {
+    setAccessibleName(caption);
+}
+
+void ImageButton::press() {
+    // Top first, then left, as the handlers set them.
+    if (has_press_look_)
+        move_to(pressed_);
+    emit mouseDown();
+}
+
+void ImageButton::release() {
+    if (has_press_look_)
+        move_to(released_);
+    emit mouseUp();
+}
+
+void ImageButton::paintEvent(QPaintEvent* event) {
+    Picture::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A dotted focus frame inside the face (around the whole of an icon).
+    const bool icon = bitmap() == Bitmap::Help || bitmap() == Bitmap::Info;
+    QPainter painter(this);
+    painter.setPen(QPen(icon ? Qt::white : Qt::black, 1, Qt::DotLine));
+    painter.drawRect(icon ? rect().adjusted(0, 0, -1, -1) : rect().adjusted(8, 4, -10, -6));
+}
+
+void ImageButton::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    press();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    // Where the mouse is released decides the click; the picture may have
+    // moved since the press, so compare against where it is now.
+    QPointF global = event->globalPosition();
+    release();
+    if (rect().contains(mapFromGlobal(global).toPoint()))
+        emit clicked();
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!event->isAutoRepeat() && !key_down_) {
+            key_down_ = true;
+            press();
+        }
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageButton::keyReleaseEvent(QKeyEvent* event) {
+    int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        if (key_down_) {
+            key_down_ = false;
+            release();
+            emit clicked();
+        }
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+} // namespace vellimar

@@ -1,0 +1,45 @@
+#pragma once
+// The common look of the fixed screens: twips to pixels, the dark blue, the
+// fonts, and small helpers that place labels the way the screens lay them out.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+class QLabel;
+class QWidget;
+
+namespace vellimar {
+
+// 15 twips make one pixel at 96 DPI; Qt scales pixels on high-DPI screens.
+constexpr int twips(int tw) {
+    return (tw * 2 + 15) / 30;
+}
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+inline const QColor ScreenBlue{51, 51, 153};
+inline const QColor CaptionGrey{224, 224, 224};
+
+// "MS Sans Serif" and "Arial" are not on Linux; both are mapped to their
+// metric twin Liberation Sans, so captions fit their labels as laid out.
+void install_font_substitutes();
+
+enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
+// A font of `points` size at 96 DPI, in the layout's family.
+QFont screen_font(double points = 8.25, int style = Regular,
+                  const QString& family = QStringLiteral("MS Sans Serif"));
+
+// A transparent label at a twips position, shown as plain text.
+QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                   const QFont& font, const QColor& colour = Qt::white,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// The caption of an image button: black text that takes no mouse input, so
+// a press on it reaches the button beneath.
+QLabel* make_caption(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                     const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+} // namespace vellimar

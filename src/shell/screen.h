@@ -1,0 +1,29 @@
+#pragma once
+// What the five fixed-border screens share: a fixed client size in twips, the
+// dark blue background, the window icon, centring at the first show, and a
+// window close that ends the program.
+#include <QWidget>
+
+namespace vellimar {
+
+class Screen : public QWidget {
+    Q_OBJECT
+  public:
+    Screen(const char* name, const QString& title, int width_twips, int height_twips);
+
+    // Runs once, right after the registry has created the screen.
+    virtual void Form_Load() {}
+    // Brings the screen to the front with the keyboard focus.
+    void activate();
+
+  protected:
+    // Closing the window ends the program.
+    virtual void Form_Unload();
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool placed_ = false;
+};
+
+} // namespace vellimar

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the real selector in a real X server from the data folder, checks
+# that the category menu window appears, closes it as a window manager would,
+# and checks that the process ends with status 0 within a second.
+# Usage: smoke.sh SELECTOR_EXECUTABLE DATA_DIR
+set -euo pipefail
+if [ -z "${SMOKE_INSIDE_X:-}" ]; then
+    export SMOKE_INSIDE_X=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+selector=$1
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$2"
+unset QT_QPA_PLATFORM
+
+"$selector" &
+pid=$!
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Vellimar UPS Selector$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "FAIL: no window titled 'Vellimar UPS Selector' appeared"
+    kill "$pid" 2>/dev/null || true
+    exit 1
+fi
+echo "window $window appeared"
+
+python3 "$here/x11_close.py" "$window"
+start=$(date +%s%N)
+while kill -0 "$pid" 2>/dev/null; do
+    if [ $(( ($(date +%s%N) - start) / 1000000 )) -gt 1000 ]; then
+        echo "FAIL: the selector was still running a second after its window was closed"
+        kill "$pid"
+        exit 1
+    fi
+    sleep 0.02
+done
+status=0
+wait "$pid" || status=$?
+echo "selector ended with status $status after $(( ($(date +%s%N) - start) / 1000000 )) ms"
+[ "$status" -eq 0 ]

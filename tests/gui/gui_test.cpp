@@ -1,0 +1,68 @@
+#include "gui_test.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include "shell/screens.h"
+
+namespace vellimar {
+
+void GuiTest::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    previous_dir_ = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    screens::reset_all();
+}
+
+void GuiTest::TearDown() {
+    screens::reset_all();
+    QApplication::processEvents();
+    QDir::setCurrent(previous_dir_);
+}
+
+void GuiTest::write_file(const QString& name, const std::string& bytes) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+namespace {
+
+enum class Action { Press, Release, Click };
+
+void mouse(QWidget* target, Qt::MouseButton button, Action action) {
+    QWidget* window = target->window();
+    QPoint at = target->mapTo(window, target->rect().center());
+    QWidget* hit = window->childAt(at);
+    if (!hit)
+        hit = window;
+    QPoint local = hit->mapFrom(window, at);
+    if (action == Action::Press)
+        QTest::mousePress(hit, button, {}, local);
+    else if (action == Action::Release)
+        QTest::mouseRelease(hit, button, {}, local);
+    else
+        QTest::mouseClick(hit, button, {}, local);
+}
+
+} // namespace
+
+void click(QWidget* target, Qt::MouseButton button) {
+    mouse(target, button, Action::Click);
+}
+void press(QWidget* target, Qt::MouseButton button) {
+    mouse(target, button, Action::Press);
+}
+void release(QWidget* target, Qt::MouseButton button) {
+    mouse(target, button, Action::Release);
+}
+
+QStringList message_texts(const FakeDialogs& dialogs) {
+    QStringList texts;
+    for (const ShownMessage& message : dialogs.messages)
+        texts.append(message.text);
+    return texts;
+}
+
+} // namespace vellimar
