@@ -6,7 +6,7 @@
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
     export SMOKE_INSIDE_X=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 selector=$1
 here=$(cd "$(dirname "$0")" && pwd)
