@@ -1,13 +1,58 @@
 #include "entry/form2.h"
 
 #include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
+#include "entry/equipment.h"
+#include "entry/form6.h"
+#include "loadlist/form1.h"
+#include "shell/imagebutton.h"
 #include "shell/look.h"
+#include "shell/platform.h"
+#include "shell/screens.h"
 
 namespace vellimar {
 
+namespace {
+
+// Each model entry carries the VA text of its own line here, so sorting the
+// list cannot part a model from its VA.
+constexpr int VaRole = Qt::UserRole;
+
+bool before_ignoring_case(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+QListWidget* make_list(QWidget* parent, const char* name, const QRect& area) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(area);
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+ImageButton* face_button(Form2* form, const char* name, int left, const QString& tooltip) {
+    auto* button = new ImageButton(form, name, Bitmap::Face, left, 4800);
+    button->set_press_positions({left - 15, 4830}, {left, 4800});
+    button->setToolTip(tooltip);
+    return button;
+}
+
+} // namespace
+
 Form2::Form2() : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475) {
     const QFont prompt = screen_font(9.75, Bold);
+    // Controls of the keyboard order come first, in that order.
+    manuf = make_list(this, "manuf", twipsRect(390, 555, 4455, 1035));
+    model = make_list(this, "model", twipsRect(390, 2175, 4470, 2205));
+    modelva = make_list(this, "modelva", twipsRect(4410, 2850, 255, 1230));
+    modelva->hide();
+
     Label2 = make_label(this, "Label2", QStringLiteral("1. Select Manufacturer:"),
                         twipsRect(135, 285, 2460, 285), prompt);
     Label3 = make_label(this, "Label3", QStringLiteral("2. Select Model:"), twipsRect(135, 1905, 1845, 285),
@@ -15,8 +60,145 @@ Form2::Form2() : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5
     Label1 =
         make_label(this, "Label1", QStringLiteral("Label1"), twipsRect(4215, 165, 780, 210), screen_font());
     Label1->hide();
+
+    Image5 = face_button(this, "Image5", 360, QStringLiteral("Cancel"));
+    Image7 = face_button(this, "Image7", 1920, QStringLiteral("Add selected item to list"));
+    Image8 = face_button(this, "Image8", 3480, QStringLiteral("Pick a different category of items"));
+    Label6 =
+        make_caption(this, "Label6", QStringLiteral("Cancel"), twipsRect(750, 4950, 630, 225), screen_font());
+    Label5 = make_caption(this, "Label5", QStringLiteral("Next"), twipsRect(2175, 4950, 795, 225),
+                          screen_font(8.25, Bold), Qt::AlignHCenter | Qt::AlignTop);
+    Label4 = make_caption(this, "Label4", QStringLiteral(" Different Category"),
+                          twipsRect(3780, 4860, 720, 480), screen_font(), Qt::AlignHCenter | Qt::AlignTop);
+    Image5->set_caption(Label6->text());
+    Image7->set_caption(Label5->text());
+    Image8->set_caption(QStringLiteral("Different Category"));
+
+    setTabOrder(manuf, model);
+    setTabOrder(model, Image5);
+    setTabOrder(Image5, Image7);
+    setTabOrder(Image7, Image8);
+
+    connect(manuf, &QListWidget::itemSelectionChanged, this, &Form2::manuf_Click);
+    connect(model, &QListWidget::itemSelectionChanged, this, &Form2::model_Click);
+    connect(Image5, &ImageButton::clicked, this, &Form2::Image5_Click);
+    connect(Image7, &ImageButton::clicked, this, &Form2::Image7_Click);
+    connect(Image8, &ImageButton::clicked, this, &Form2::Image8_Click);
 }
 
-void Form2::getmanufs() {}
+void Form2::Form_Load() {
+    data_prefix_ = DataPrefix;
+}
+
+std::string Form2::file_path() const {
+    return data_prefix_ + category_key_.toStdString() + ".txt";
+}
+
+void Form2::getmanufs() {
+    {
+        const QSignalBlocker blocker(manuf);
+        manuf->clear();
+    }
+    model->clear();
+    modelva->clear();
+    selected_description_.clear();
+    selected_va_.clear();
+    category_key_ = Label1->text();
+    manuf->setAccessibleName(Label2->text());
+    model->setAccessibleName(Label3->text());
+
+    std::vector<EquipmentLine> lines;
+    std::string error;
+    if (!read_equipment_list(file_path(), lines, error)) {
+        show_message(QString::fromStdString(error), MessageIcon::Critical);
+        return;
+    }
+    QStringList names;
+    for (const std::string& name : manufacturer_runs(lines))
+        names.append(QString::fromStdString(name));
+    // Sorted once here rather than item by item, so long lists fill at once.
+    std::stable_sort(names.begin(), names.end(), before_ignoring_case);
+    const QSignalBlocker blocker(manuf);
+    manuf->addItems(names);
+}
+
+void Form2::manuf_Click() {
+    model->clear();
+    modelva->clear();
+    selected_description_.clear();
+    selected_va_.clear();
+    if (manuf->selectedItems().isEmpty())
+        return;
+    getmodels();
+}
+
+void Form2::getmodels() {
+    // The file is read afresh: it may have changed since the manufacturers were listed.
+    std::vector<EquipmentLine> lines;
+    std::string error;
+    if (!read_equipment_list(file_path(), lines, error)) {
+        show_message(QString::fromStdString(error), MessageIcon::Critical);
+        return;
+    }
+    const std::string chosen = manuf->selectedItems().first()->text().toStdString();
+    std::vector<std::pair<QString, QString>> models; // model text, VA text
+    for (const EquipmentLine& line : lines) {
+        if (line.manufacturer == chosen)
+            models.emplace_back(QString::fromStdString(line.model), QString::fromStdString(line.va));
+    }
+    std::stable_sort(models.begin(), models.end(),
+                     [](const auto& a, const auto& b) { return before_ignoring_case(a.first, b.first); });
+
+    QStringList texts;
+    QStringList vas;
+    texts.reserve(static_cast<qsizetype>(models.size()));
+    vas.reserve(static_cast<qsizetype>(models.size()));
+    for (const auto& [text, va] : models) {
+        texts.append(text);
+        vas.append(va);
+    }
+    const QSignalBlocker blocker(model);
+    model->addItems(texts);
+    for (int row = 0; row < model->count(); ++row)
+        model->item(row)->setData(VaRole, vas.at(row));
+    modelva->addItems(vas);
+}
+
+void Form2::model_Click() {
+    const QList<QListWidgetItem*> chosen = model->selectedItems();
+    const QList<QListWidgetItem*> maker = manuf->selectedItems();
+    if (chosen.isEmpty() || maker.isEmpty()) {
+        selected_description_.clear();
+        selected_va_.clear();
+        return;
+    }
+    selected_description_ = maker.first()->text() + QLatin1Char(' ') + chosen.first()->text();
+    selected_va_ = chosen.first()->data(VaRole).toString();
+}
+
+void Form2::Image7_Click() {
+    const QList<QListWidgetItem*> chosen = model->selectedItems();
+    if (chosen.isEmpty() || chosen.first()->text().isEmpty()) {
+        show_message(QStringLiteral("You need to select a model"));
+        return;
+    }
+    Form1& list = screens::form1();
+    list.append_item(selected_description_, selected_va_);
+    list.show();
+    hide();
+    list.activate();
+}
+
+void Form2::Image5_Click() {
+    Form1& list = screens::form1();
+    list.show();
+    hide();
+    list.activate();
+}
+
+void Form2::Image8_Click() {
+    hide();
+    screens::form6().show();
+}
 
 } // namespace vellimar

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include "entry/form2.h"
+#include "entry/form4.h"
 #include "entry/form6.h"
 #include "gui_test.h"
 #include "loadlist/form1.h"
@@ -39,6 +41,8 @@ TEST_F(Look, LayoutFontsAreTheMetricTwinOfArial) {
 TEST_F(Look, EveryCaptionFitsItsLabel) {
     expect_labels_fit(&screens::form6());
     expect_labels_fit(&screens::form1());
+    expect_labels_fit(&screens::form2());
+    expect_labels_fit(&screens::form4());
 }
 
 } // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// Equipment list files: one line per model, "manufacturer,model,VA".
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellimar {
+
+struct EquipmentLine {
+    std::string manufacturer; // as written, spaces included
+    std::string model;        // surrounding spaces removed
+    std::string va;           // surrounding spaces removed; kept as text, further commas included
+};
+
+// Splits one line into its three fields; false when it has fewer than two
+// commas, so it names no model.
+bool split_equipment_line(std::string_view line, EquipmentLine& out);
+
+// Reads every line that names a model, in file order. On failure returns
+// false, leaves `lines` empty and sets `error` to a sentence naming the file.
+bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error);
+
+// One manufacturer per run of lines with the same manufacturer text, in file
+// order. Runs are counted from an empty "previous manufacturer", so lines with
+// an empty manufacturer at the top of the file make no entry.
+std::vector<std::string> manufacturer_runs(const std::vector<EquipmentLine>& lines);
+
+} // namespace vellimar
