@@ -1,5 +1,6 @@
 #include "common/textfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +33,9 @@ bool read_data_file(const std::string& path, std::string& content, std::string& 
         error = "The data file " + quoted(path) + " could not be opened: " + std::strerror(errno) + ".";
         return false;
     }
+    // One allocation for the usual case of a regular file.
+    if (::fstat(::fileno(file.get()), &info) == 0 && info.st_size > 0)
+        content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
@@ -49,11 +53,28 @@ LineCursor::LineCursor(std::string_view content) : data_(content) {
         pos_ = 3;
 }
 
+namespace {
+
+// Position of the first `c` at or after `from`, or the size when there is none.
+std::size_t find_byte(std::string_view data, std::size_t from, char c) {
+    const void* hit = std::memchr(data.data() + from, c, data.size() - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data.data()) : data.size();
+}
+
+} // namespace
+
 bool LineCursor::next(std::string_view& line) {
     if (pos_ >= data_.size())
         return false;
-    std::size_t end = data_.find_first_of("\r\n", pos_);
-    if (end == std::string_view::npos) {
+    // memchr is many times faster than find_first_of on large tables. Each
+    // hit is kept until passed, so a file with only one kind of line end is
+    // not searched to its end again for the other kind on every line.
+    if (next_cr_ == std::string_view::npos || next_cr_ < pos_)
+        next_cr_ = find_byte(data_, pos_, '\r');
+    if (next_lf_ == std::string_view::npos || next_lf_ < pos_)
+        next_lf_ = find_byte(data_, pos_, '\n');
+    std::size_t end = std::min(next_cr_, next_lf_);
+    if (end == data_.size()) {
         line = data_.substr(pos_);
         pos_ = data_.size();
     } else {

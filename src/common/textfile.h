@@ -28,6 +28,8 @@ class LineCursor {
     std::string_view data_;
     std::size_t pos_ = 0;
     std::size_t line_number_ = 0;
+    std::size_t next_cr_ = std::string_view::npos; // next line-end bytes found, npos before a search
+    std::size_t next_lf_ = std::string_view::npos;
 };
 
 // A line as UTF-8: kept as it is where it is valid UTF-8, otherwise read as

@@ -8,11 +8,14 @@
 
 #include "common/numbers.h"
 #include "entry/form6.h"
+#include "results/form3.h"
 #include "shell/imagebutton.h"
 #include "shell/look.h"
 #include "shell/maker.h"
 #include "shell/platform.h"
 #include "shell/screens.h"
+#include "sizing/runtime_table.h"
+#include "sizing/suggestion.h"
 
 namespace vellimar {
 
@@ -160,7 +163,32 @@ void Form1::Image3_Click() {
     screens::form6().show();
 }
 
-void Form1::Image4_Click() {}
+void Form1::Image4_Click() {
+    const QString runtime = Combo1->currentText();
+    const double total = lenient_parse(Text1->text().toStdString());
+    const std::string refusal = suggestion_refusal(runtime.toStdString(), total);
+    if (!refusal.empty()) {
+        show_message(QString::fromStdString(refusal), MessageIcon::Critical);
+        return;
+    }
+
+    // A table that cannot be used is reported before any screen changes.
+    std::vector<std::string> records;
+    std::string error;
+    if (!matching_records(DataPrefix + runtime_table_name(Option1->isChecked()), total, records, error)) {
+        show_message(QString::fromStdString(error), MessageIcon::Critical);
+        return;
+    }
+    const auto models = class_models(records, Combo1->currentIndex());
+
+    Form3& results = screens::form3();
+    results.show();
+    for (int k = 0; k < UpsClassCount; ++k)
+        results.res[k]->setText(QString::fromStdString(models[static_cast<std::size_t>(k)]));
+    hide();
+    results.Label9->setText(runtime);
+    results.Label1->setText(Text1->text());
+}
 
 void Form1::Image6_Click() {
     show_message(QStringLiteral("1. Select 120V or 230V\r2. Select desired runtime\r3. Click 'Suggest UPS'"),
