@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev libgtest-dev
     fonts-liberation
     xvfb xauth xdotool libx11-6 python3
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -75,9 +75,10 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     // Where the mouse is released decides the click; the picture may have
     // moved since the press, so compare against where it is now.
+    // Any button gives the pressed look; only the left one clicks.
     QPointF global = event->globalPosition();
     release();
-    if (rect().contains(mapFromGlobal(global).toPoint()))
+    if (event->button() == Qt::LeftButton && rect().contains(mapFromGlobal(global).toPoint()))
         emit clicked();
 }
 

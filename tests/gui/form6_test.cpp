@@ -119,6 +119,8 @@ TEST_F(CategoryMenu, HelpShowsTheWelcomeAndChangesNothing) {
 
 TEST_F(CategoryMenu, MainMenuShowsTheEmptyLoadList) {
     menu().show();
+    click(menu().Image6, Qt::RightButton); // the right button only presses
+    EXPECT_FALSE(screens::exists(1));
     click(menu().Label6); // the caption acts on its button
     Form1& list = screens::form1();
     EXPECT_TRUE(list.isVisible());
