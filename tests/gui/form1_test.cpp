@@ -145,19 +145,9 @@ TEST_F(LoadList, PressedLookOfEveryButton) {
         {list().Image4, list().Label3, {2790, 3765}, {2760, 3805}, {2775, 3765}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->window()->objectName() + "." + c.button->objectName());
         c.button->window()->show();
-        const QRect caption_geometry = c.caption->geometry();
         EXPECT_EQ(c.button->position_twips(), c.initial);
-        press(c.button, Qt::RightButton);
-        EXPECT_EQ(c.button->position_twips(), c.pressed);
-        release(c.button, Qt::RightButton);
-        EXPECT_EQ(c.button->position_twips(), c.released);
-        press(c.caption);
-        EXPECT_EQ(c.button->position_twips(), c.pressed);
-        EXPECT_EQ(c.caption->geometry(), caption_geometry);
-        release(c.button);
-        EXPECT_EQ(c.button->position_twips(), c.released);
+        expect_pressed_look(c.button, c.caption, c.pressed, c.released);
     }
     // The help icons never move.
     for (ImageButton* icon : {menu.Image7, list().Image6}) {

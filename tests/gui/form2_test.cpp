@@ -301,18 +301,8 @@ TEST_F(Picker, PressedLookOfEveryButton) {
                           {picker().Image7, picker().Label5, {1905, 4830}, {1920, 4800}},
                           {picker().Image8, picker().Label4, {3465, 4830}, {3480, 4800}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->objectName().toStdString());
         EXPECT_EQ(c.button->position_twips(), c.released);
-        const QRect caption_geometry = c.caption->geometry();
-        press(c.button, Qt::RightButton);
-        EXPECT_EQ(c.button->position_twips(), c.pressed);
-        release(c.button, Qt::RightButton);
-        EXPECT_EQ(c.button->position_twips(), c.released);
-        press(c.caption);
-        EXPECT_EQ(c.button->position_twips(), c.pressed);
-        EXPECT_EQ(c.caption->geometry(), caption_geometry);
-        release(c.button);
-        EXPECT_EQ(c.button->position_twips(), c.released);
+        expect_pressed_look(c.button, c.caption, c.pressed, c.released);
     }
 }
 

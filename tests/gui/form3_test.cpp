@@ -134,19 +134,9 @@ TEST_F(Results, PressedLookOfEveryButton) {
         {form.Image2, form.Label12, {3720, 5310}, {3705, 5340}, {3720, 5310}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->objectName());
         form.show(); // "Modify Criteria" hides it
-        const QRect caption_geometry = c.caption->geometry();
         EXPECT_EQ(c.button->position_twips(), c.initial);
-        press(c.caption, Qt::RightButton);
-        EXPECT_EQ(c.button->position_twips(), c.pressed);
-        release(c.button, Qt::RightButton);
-        EXPECT_EQ(c.button->position_twips(), c.released);
-        press(c.button);
-        EXPECT_EQ(c.button->position_twips(), c.pressed);
-        EXPECT_EQ(c.caption->geometry(), caption_geometry);
-        release(c.button);
-        EXPECT_EQ(c.button->position_twips(), c.released);
+        expect_pressed_look(c.button, c.caption, c.pressed, c.released);
     }
     EXPECT_EQ(fakes.process.ends, 1); // only the left-button release on "Quit Selector" clicks
     form.show();

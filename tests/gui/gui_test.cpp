@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "shell/imagebutton.h"
 #include "shell/screens.h"
 
 namespace vellimar {
@@ -56,6 +57,20 @@ void press(QWidget* target, Qt::MouseButton button) {
 }
 void release(QWidget* target, Qt::MouseButton button) {
     mouse(target, button, Action::Release);
+}
+
+void expect_pressed_look(ImageButton* button, QWidget* caption, QPoint pressed, QPoint released) {
+    SCOPED_TRACE(button->window()->objectName() + "." + button->objectName());
+    const QRect caption_geometry = caption->geometry();
+    press(button, Qt::RightButton);
+    EXPECT_EQ(button->position_twips(), pressed);
+    release(button, Qt::RightButton);
+    EXPECT_EQ(button->position_twips(), released);
+    press(caption);
+    EXPECT_EQ(button->position_twips(), pressed);
+    EXPECT_EQ(caption->geometry(), caption_geometry);
+    release(button);
+    EXPECT_EQ(button->position_twips(), released);
 }
 
 QStringList message_texts(const FakeDialogs& dialogs) {

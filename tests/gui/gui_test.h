@@ -56,6 +56,11 @@ void click(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void press(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void release(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 
+// Presses and releases `button` with the right mouse button on its picture,
+// then with the left one on its caption: each press must move it to
+// `pressed`, each release to `released`, and the caption must stay put.
+void expect_pressed_look(ImageButton* button, QWidget* caption, QPoint pressed, QPoint released);
+
 // The messages shown so far, texts only.
 QStringList message_texts(const FakeDialogs& dialogs);
 
