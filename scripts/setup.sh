@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev libgtest-dev
     fonts-liberation
     xvfb xauth xdotool libx11-6 python3
+    libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

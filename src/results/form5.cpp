@@ -52,6 +52,8 @@ Form5::Form5()
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab goes on to the buttons, as in the other screens' text boxes.
+    Text1->setTabChangesFocus(true);
     Text1->setAccessibleName(QStringLiteral("Product information"));
     Text1->hide();
 
@@ -78,6 +80,9 @@ Form5::Form5()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(twipsRect(45, 45, 4605, 240));
+    // Labels lie beneath the buttons, which overlap the notice's area.
+    Label1->lower();
+    Label2->lower();
 }
 
 void Form5::showinfo() {

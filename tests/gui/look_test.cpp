@@ -2,10 +2,12 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 
 #include "entry/form6.h"
 #include "gui_test.h"
 #include "loadlist/form1.h"
+#include "results/form5.h"
 #include "shell/screens.h"
 
 namespace vellimar {
@@ -39,6 +41,18 @@ TEST_F(Look, LayoutFontsAreTheMetricTwinOfArial) {
 TEST_F(Look, EveryCaptionFitsItsLabel) {
     expect_labels_fit(&screens::form6());
     expect_labels_fit(&screens::form1());
+    expect_labels_fit(&screens::form5());
+}
+
+TEST_F(Look, ViewerNoticeAndButtonCaptionsStayClear) {
+    Form5& viewer = screens::form5();
+    // The notice's label runs on beneath "Print This Document"; its text
+    // must end before the button starts.
+    QFontMetrics notice(viewer.Label1->font());
+    EXPECT_LE(viewer.Label1->x() + notice.horizontalAdvance(viewer.Label1->text()), viewer.Command1->x());
+    for (QPushButton* button : {viewer.Command1, viewer.Command2})
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()) + 12, button->width())
+            << button->text().toStdString();
 }
 
 } // namespace
