@@ -1,6 +1,7 @@
 #include "results/form5.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,8 +42,13 @@ Form5::Form5()
     // Closing the viewer never ends the program, even when no other window
     // is left open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(twips(6435), twips(4335));
-    // Maximized whichever way it is shown.
+    // Maximized whichever way it is shown. Its normal size is the work area
+    // too, so that it fills the screen even where no window manager
+    // maximizes it.
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        setGeometry(primary->availableGeometry());
+    else
+        resize(twips(6435), twips(4335));
     setWindowState(Qt::WindowMaximized);
 
     Text1 = new QPlainTextEdit(this);
@@ -107,6 +113,9 @@ void Form5::showinfo() {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text1->setPlainText(text);
     Text1->show();
+    // Asked again from the results screen, the viewer comes back in front.
+    raise();
+    activateWindow();
     if (!section.ok)
         show_message(QString::fromStdString(section.error), MessageIcon::Critical);
 }

@@ -83,9 +83,13 @@ TEST_F(Viewer, ReadsTheFileOfTheVoltageChosenAtEachShowing) {
     Form5& viewer = screens::form5();
     EXPECT_EQ(viewer.Text1->toPlainText(), "Korr Pro - battery backup, 120 V\nKorr Pro body\n");
 
+    // Asked again while another window is in front, it comes back in front.
+    list.show();
+    QApplication::setActiveWindow(&list);
     list.Option2->setChecked(true);
     open_info(QStringLiteral("QN 3000"));
     EXPECT_EQ(&screens::form5(), &viewer);
+    EXPECT_EQ(QApplication::activeWindow(), &viewer);
     EXPECT_EQ(viewer.Text1->toPlainText(), "QN Series - on-line, 230 V\nQN body 230\n");
 
     // No section for the family: shown empty, without a message.
