@@ -10,6 +10,7 @@ packages=(
     fonts-liberation
     xvfb xauth xdotool libx11-6 python3
     desktop-file-utils appstream dpkg-dev
+    libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

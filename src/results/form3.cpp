@@ -6,6 +6,7 @@
 
 #include "loadlist/form1.h"
 #include "results/form5.h"
+#include "results/printout.h"
 #include "shell/imagebutton.h"
 #include "shell/look.h"
 #include "shell/maker.h"
@@ -179,6 +180,8 @@ void Form3::Image11_Click() {
         QStringLiteral("To view more information on a particular model, click the 'i' (information) button"));
 }
 
-void Form3::Image12_Click() {}
+void Form3::Image12_Click() {
+    print_results(Label1->text(), Label9->text(), res);
+}
 
 } // namespace vellimar

@@ -120,6 +120,28 @@ TEST_F(Results, EachInformationButtonPassesItsOwnClass) {
     }
 }
 
+TEST_F(Results, PrintResultsPrintsWhatTheScreenShows) {
+    Form3& form = results();
+    form.res[6]->setText(QString());
+    click(form.Label14);
+    click(form.Image12);
+    ASSERT_EQ(fakes.printer.jobs.size(), 2);
+    EXPECT_EQ(fakes.printer.jobs[0], fakes.printer.jobs[1]);
+    const QStringList lines = fakes.printer.jobs[0].split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[2], "Total VA:  345     Desired Runtime: 30 min.");
+    EXPECT_EQ(lines[5], "model B0");
+    EXPECT_EQ(lines[9], "-Basic battery backup width standard interface port");
+    EXPECT_EQ(lines[23], ""); // the emptied class 6
+    EXPECT_EQ(message_texts(fakes.dialogs),
+              QStringList(2, QStringLiteral("Successfully printed to default printer!")));
+
+    fakes.dialogs.messages.clear();
+    fakes.printer.available = false;
+    click(form.Image12);
+    EXPECT_EQ(message_texts(fakes.dialogs), QStringList{"There was a problem printing to your printer."});
+    EXPECT_TRUE(form.isVisible());
+}
+
 TEST_F(Results, PressedLookOfEveryButton) {
     Form3& form = results();
     struct Case {

@@ -2,6 +2,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <set>
 
 #include "common/textfile.h"
@@ -12,6 +13,7 @@
 #include "gui_test.h"
 #include "loadlist/form1.h"
 #include "results/form3.h"
+#include "results/form5.h"
 #include "shell/imagebutton.h"
 #include "shell/look.h"
 #include "shell/screens.h"
@@ -52,6 +54,7 @@ TEST_F(Look, EveryCaptionFitsItsLabel) {
     expect_labels_fit(&screens::form2());
     expect_labels_fit(&screens::form4());
     expect_labels_fit(&screens::form3());
+    expect_labels_fit(&screens::form5());
 }
 
 // Every text the shipped runtime tables can put into a class's model label,
@@ -142,6 +145,17 @@ TEST_F(Look, InformationPictureSitsInTheGapOfItsSentence) {
     EXPECT_LT(picture.bottom(), form.Label16->y() + next.ascent() - next.capHeight());
     // And of the last class caption above.
     EXPECT_GT(picture.top(), form.Label11->y() + QFontMetrics(form.Label11->font()).height());
+}
+
+TEST_F(Look, ViewerNoticeAndButtonCaptionsStayClear) {
+    Form5& viewer = screens::form5();
+    // The notice's label runs on beneath "Print This Document"; its text
+    // must end before the button starts.
+    QFontMetrics notice(viewer.Label1->font());
+    EXPECT_LE(viewer.Label1->x() + notice.horizontalAdvance(viewer.Label1->text()), viewer.Command1->x());
+    for (QPushButton* button : {viewer.Command1, viewer.Command2})
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()) + 12, button->width())
+            << button->text().toStdString();
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#include "results/resultspage.h"
+
+namespace vellimar {
+
+namespace {
+
+// The page's own names of the classes, not the screen's captions.
+constexpr const char* PrintedClassNames[7] = {
+    "-Basic battery backup only",
+    "-Basic battery backup width standard interface port",
+    "-Line interactive with standard interface port",
+    "-Line interactive with smart interface port",
+    "-Line interactive with smart interface port; rackmountable",
+    "-Online UPS with smart interface port",
+    "-Corehall UPS with smart interface port",
+};
+
+} // namespace
+
+std::string results_page_text(const std::string& total, const std::string& runtime,
+                              const std::array<std::string, 7>& models, const std::string& web_address) {
+    const std::string end = "\r\n";
+    std::string page = "Vellimar UPS Selector Results" + end + end;
+    page += "Total VA: " + total + "     Desired Runtime: " + runtime + end + end + end;
+    for (std::size_t k = 0; k < models.size(); ++k)
+        page += models[k] + end + PrintedClassNames[k] + end + end;
+    page += "For more information visit our website at " + web_address + end;
+    return page;
+}
+
+} // namespace vellimar
