@@ -23,6 +23,19 @@ for size in 16 32 48 256; do
     test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/vellimar-ups-selector.png"
 done
 
+# The .deb: built by CPack, unpacked into a clean folder, its entry valid and
+# its dependencies naming Debian's Qt 6 libraries.
+cpack_dir=$prefix/cpack
+cpack -G DEB -B "$cpack_dir" --config "$build/CPackConfig.cmake" >/dev/null
+deb=$(ls "$cpack_dir"/vellimar-ups-selector_*.deb)
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "FAIL: no Qt 6 dependency"; exit 1; }
+dpkg -x "$deb" "$cpack_dir/root"
+desktop-file-validate "$cpack_dir/root/usr/share/applications/vellimar-ups-selector.desktop"
+grep -qx 'Path=/usr/share/vellimar-ups-selector' "$cpack_dir/root/usr/share/applications/vellimar-ups-selector.desktop"
+test -x "$cpack_dir/root/usr/bin/vellimar-ups-selector"
+test -s "$cpack_dir/root/usr/share/vellimar-ups-selector/120.txt"
+echo "package $(basename "$deb") unpacks and validates"
+
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 path_line=$(sed -n 's/^Path=//p' "$entry")
 [ "$path_line" = "$prefix/share/vellimar-ups-selector" ] || { echo "FAIL: Path=$path_line"; exit 1; }
