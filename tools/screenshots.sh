@@ -14,23 +14,7 @@ out=$root/docs
 selector=$build/vellimar-ups-selector
 cd "$root/data"
 
-window_of() { # title -> window id, waiting for it to show
-    local id=
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
-        [ -n "$id" ] && break
-        sleep 0.05
-    done
-    [ -n "$id" ] || { echo "no window '$1'" >&2; exit 1; }
-    echo "$id"
-}
-
-click_twips() { # window x y: a left click at a point given in twips of the window
-    local scale=${SCALE:-1}
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + $2 * scale / 15)) $((Y + $3 * scale / 15)) click 1
-    sleep 0.3
-}
+. "$root/tests/e2e/xdrive.sh"
 
 shoot() { # window file
     sleep 0.3

@@ -43,21 +43,7 @@ echo "starting '$exec_line' in '$path_line'"
 (cd "$path_line" && exec $exec_line) &
 pid=$!
 
-window_of() {
-    local id=
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
-        [ -n "$id" ] && break
-        sleep 0.05
-    done
-    [ -n "$id" ] || { echo "FAIL: no window '$1'"; exit 1; }
-    echo "$id"
-}
-click_twips() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + $2 / 15)) $((Y + $3 / 15)) click 1
-    sleep 0.3
-}
+. "$(dirname "$0")/xdrive.sh"
 
 menu=$(window_of "Vellimar UPS Selector")
 echo "category menu shown"

@@ -1,0 +1,19 @@
+# Driving the real selector in an X server with xdotool; sourced by scripts.
+
+window_of() { # title -> id of the visible window with that title, waiting up to 10 s
+    local id=
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
+        [ -n "$id" ] && break
+        sleep 0.05
+    done
+    [ -n "$id" ] || { echo "FAIL: no window '$1'" >&2; exit 1; }
+    echo "$id"
+}
+
+click_twips() { # window x y: a left click at a point given in twips of the window (SCALE: scale factor)
+    local scale=${SCALE:-1}
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + $2 * scale / 15)) $((Y + $3 * scale / 15)) click 1
+    sleep 0.3
+}
