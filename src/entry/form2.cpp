@@ -28,9 +28,7 @@ bool before_ignoring_case(const QString& a, const QString& b) {
 }
 
 QListWidget* make_list(QWidget* parent, const char* name, const QRect& area) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(area);
+    auto* list = make_control<QListWidget>(parent, name, area);
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
@@ -184,16 +182,11 @@ void Form2::Image7_Click() {
     }
     Form1& list = screens::form1();
     list.append_item(selected_description_, selected_va_);
-    list.show();
-    hide();
-    list.activate();
+    hand_over_to(list);
 }
 
 void Form2::Image5_Click() {
-    Form1& list = screens::form1();
-    list.show();
-    hide();
-    list.activate();
+    hand_over_to(screens::form1());
 }
 
 void Form2::Image8_Click() {

@@ -24,9 +24,7 @@ using VaItems = std::initializer_list<std::pair<const char*, int>>;
 // A selection-only list: it shows its prompt until an item is chosen, and
 // each item carries its VA figure as item data.
 QComboBox* make_parts_list(QWidget* parent, const char* name, int top, const QString& prompt, VaItems items) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setGeometry(twipsRect(435, top, 3855, 315));
+    auto* combo = make_control<QComboBox>(parent, name, twipsRect(435, top, 3855, 315));
     combo->setEditable(false);
     combo->setAccessibleName(prompt);
     for (auto [text, va] : items)
@@ -38,9 +36,7 @@ QComboBox* make_parts_list(QWidget* parent, const char* name, int top, const QSt
 
 // A bare tick box; the label beside it names it.
 QCheckBox* make_check(QWidget* parent, const char* name, int top, const QString& label) {
-    auto* check = new QCheckBox(parent);
-    check->setObjectName(QString::fromLatin1(name));
-    check->setGeometry(twipsRect(1155, top, 255, 255));
+    auto* check = make_control<QCheckBox>(parent, name, twipsRect(1155, top, 255, 255));
     check->setAccessibleName(label);
     return check;
 }
@@ -167,16 +163,11 @@ void Form4::Image1_Click() {
 
     Form1& list = screens::form1();
     list.append_item(QStringLiteral("General PC"), QString::fromStdString(number_to_text(va)));
-    list.show();
-    hide();
-    list.activate();
+    hand_over_to(list);
 }
 
 void Form4::Image2_Click() {
-    Form6& menu = screens::form6();
-    menu.show();
-    hide();
-    menu.activate();
+    hand_over_to(screens::form6());
 }
 
 void Form4::Image3_Click() {

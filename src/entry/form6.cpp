@@ -145,9 +145,7 @@ void Form6::Image8_Click() {
     const QString value = QString::fromStdString(number_to_text(static_cast<std::int64_t>(rounded)));
     Form1& list = screens::form1();
     list.append_item(QStringLiteral("Specific VA: ") + value, value);
-    list.show();
-    hide();
-    list.activate();
+    hand_over_to(list);
 }
 
 } // namespace vellimar

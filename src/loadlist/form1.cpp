@@ -19,25 +19,16 @@
 
 namespace vellimar {
 
-namespace {
-
-void set_twips_geometry(QWidget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-}
-
-} // namespace
+namespace {} // namespace
 
 Form1::Form1() : Screen("Form1", ApplicationTitle, 4680, 4635) {
     // Controls of the keyboard order come first, in that order.
-    List1 = new QListWidget(this);
-    set_twips_geometry(List1, "List1", 135, 1095, 2535, 2790);
+    List1 = make_control<QListWidget>(this, "List1", twipsRect(135, 1095, 2535, 2790));
     List1->setToolTip(QStringLiteral("Items to be protected by single UPS"));
     List1->setAccessibleName(QStringLiteral("List of items to protect"));
     List1->setUniformItemSizes(true);
 
-    Combo1 = new QComboBox(this);
-    set_twips_geometry(Combo1, "Combo1", 120, 4080, 2535, 315);
+    Combo1 = make_control<QComboBox>(this, "Combo1", twipsRect(120, 4080, 2535, 315));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setCompleter(nullptr);
@@ -50,20 +41,16 @@ Form1::Form1() : Screen("Form1", ApplicationTitle, 4680, 4635) {
     Combo1->setEditText(QStringLiteral("Select Runtime..."));
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo1_Edited);
 
-    List2 = new QListWidget(this);
-    set_twips_geometry(List2, "List2", 0, 1080, 135, 2790);
+    List2 = make_control<QListWidget>(this, "List2", twipsRect(0, 1080, 135, 2790));
     List2->hide();
 
-    Text1 = new QLineEdit(QStringLiteral("0"), this);
-    set_twips_geometry(Text1, "Text1", 3240, 3270, 975, 285);
+    Text1 = make_control<QLineEdit>(this, "Text1", twipsRect(3240, 3270, 975, 285), QStringLiteral("0"));
     Text1->hide();
 
-    Option1 = new QRadioButton(this);
-    set_twips_geometry(Option1, "Option1", 3300, 1035, 210, 225);
+    Option1 = make_control<QRadioButton>(this, "Option1", twipsRect(3300, 1035, 210, 225));
     Option1->setAccessibleName(QStringLiteral("120 Volt"));
     Option1->setChecked(true);
-    Option2 = new QRadioButton(this);
-    set_twips_geometry(Option2, "Option2", 3300, 1290, 210, 225);
+    Option2 = make_control<QRadioButton>(this, "Option2", twipsRect(3300, 1290, 210, 225));
     Option2->setAccessibleName(QStringLiteral("230 Volt"));
 
     setTabOrder(List1, Combo1);

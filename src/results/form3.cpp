@@ -136,10 +136,7 @@ void Form3::Form_Load() {
 }
 
 void Form3::Image1_Click() {
-    Form1& list = screens::form1();
-    list.show();
-    hide();
-    list.activate();
+    hand_over_to(screens::form1());
 }
 
 void Form3::Image2_Click() {

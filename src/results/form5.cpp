@@ -51,9 +51,7 @@ Form5::Form5()
         resize(twips(6435), twips(4335));
     setWindowState(Qt::WindowMaximized);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(TextLeft, TextTop, 5985, 3990));
+    Text1 = make_control<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
     Text1->setFont(screen_font(9.75, Regular, QStringLiteral("Arial")));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -63,29 +61,24 @@ Form5::Form5()
     Text1->setAccessibleName(QStringLiteral("Product information"));
     Text1->hide();
 
-    Command1 = new QPushButton(QStringLiteral("Print This Document"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(3255, 30, 1965, 315));
+    Command1 = make_control<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
+                                         QStringLiteral("Print This Document"));
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
-    Command2 = new QPushButton(QStringLiteral("Back"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twipsRect(5340, 15, 915, 330));
+    Command2 =
+        make_control<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
 
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
 
-    Label2 = new QLabel(QStringLiteral("Label2"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = make_control<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
-    Label2->setGeometry(twipsRect(90, 1575, 60, 300));
     Label2->hide();
 
-    Label1 = new QLabel(QStringLiteral("Product information for this model:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = make_control<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
+                                  QStringLiteral("Product information for this model:"));
     Label1->setTextFormat(Qt::PlainText);
-    Label1->setGeometry(twipsRect(45, 45, 4605, 240));
     // Labels lie beneath the buttons, which overlap the notice's area.
     Label1->lower();
     Label2->lower();

@@ -19,10 +19,8 @@ QFont screen_font(double points, int style, const QString& family) {
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
                    const QFont& font, const QColor& colour, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = make_control<QLabel>(parent, name, twipsArea, text);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(twipsArea);
     label->setFont(font);
     label->setAlignment(alignment);
     label->setAttribute(Qt::WA_TranslucentBackground);

@@ -5,10 +5,11 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <Qt>
+#include <utility>
 
 class QLabel;
-class QWidget;
 
 namespace vellimar {
 
@@ -31,6 +32,16 @@ enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
 // A font of `points` size at 96 DPI, in the layout's family.
 QFont screen_font(double points = 8.25, int style = Regular,
                   const QString& family = QStringLiteral("MS Sans Serif"));
+
+// A control of type W made with `args` on `parent`, carrying `name` as its
+// objectName and placed at a twips area.
+template <typename W, typename... Args>
+W* make_control(QWidget* parent, const char* name, const QRect& twipsArea, Args&&... args) {
+    auto* control = new W(std::forward<Args>(args)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twipsArea);
+    return control;
+}
 
 // A transparent label at a twips position, shown as plain text.
 QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,

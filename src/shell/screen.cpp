@@ -29,6 +29,12 @@ void Screen::activate() {
     activateWindow();
 }
 
+void Screen::hand_over_to(Screen& next) {
+    next.show();
+    hide();
+    next.activate();
+}
+
 void Screen::Form_Unload() {
     platform().process->end();
 }

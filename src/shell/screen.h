@@ -15,6 +15,9 @@ class Screen : public QWidget {
     virtual void Form_Load() {}
     // Brings the screen to the front with the keyboard focus.
     void activate();
+    // The usual move to another screen: show it, hide this one, then
+    // activate it.
+    void hand_over_to(Screen& next);
 
   protected:
     // Closing the window ends the program.
