@@ -1,10 +1,17 @@
 #pragma once
 // The product information files: which product family a model belongs to,
 // and that family's section of descriptive text.
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace vellimar {
+
+// Every family name `family_key` can give, in the order of its rules.
+constexpr std::array<std::string_view, 13> FamilyKeys = {
+    "Korr Pro",     "QN Series",      "PanoPro",     "BriskPro Rackmount", "BriskProXL",
+    "BriskPro NET", "PanoBrisk",      "Tandor",      "BriskPro Corehall",  "Korr Personal",
+    "Webline",      "Webline Office", "Korr Webline"};
 
 // The product-family name looked for in a product information file; empty
 // when the model text names no known family. Later rules win over earlier

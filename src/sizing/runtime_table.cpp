@@ -58,39 +58,52 @@ std::string quoted(const std::string& text) {
 
 } // namespace
 
+bool read_load_band(std::string_view record, double& lower, double& upper, std::string& reason) {
+    std::size_t tab = record.find('\t');
+    if (tab == std::string_view::npos) {
+        reason = "it has no tab after the load band.";
+        return false;
+    }
+    std::string_view band = record.substr(0, tab);
+    std::size_t dash = band.find('-');
+    if (dash == std::string_view::npos) {
+        reason = "its load band " + quoted(shown_bound(band)) + " has no \"-\" between the two bounds.";
+        return false;
+    }
+    if (!read_bound(band.substr(0, dash), lower)) {
+        reason = "the lower bound " + quoted(shown_bound(band.substr(0, dash))) +
+                 " of its load band is not a number.";
+        return false;
+    }
+    if (!read_bound(band.substr(dash + 1), upper)) {
+        reason = "the upper bound " + quoted(shown_bound(band.substr(dash + 1))) +
+                 " of its load band is not a number.";
+        return false;
+    }
+    return true;
+}
+
+bool is_blank_record(std::string_view record) {
+    return is_blank(record);
+}
+
 bool match_records(std::string_view content, const std::string& name, double total,
                    std::vector<std::string>& records, std::string& error) {
     records.clear();
-    auto malformed = [&](std::size_t line_number, const std::string& reason) {
-        records.clear();
-        error = "The runtime table " + quoted(name) + " has a malformed record on line " +
-                std::to_string(line_number) + ": " + reason;
-        return false;
-    };
-
     LineCursor cursor(content);
     std::string_view line;
+    std::string reason;
     while (cursor.next(line)) {
         if (is_blank(line))
             continue;
-        std::size_t tab = line.find('\t');
-        if (tab == std::string_view::npos)
-            return malformed(cursor.line_number(), "it has no tab after the load band.");
-        std::string_view band = line.substr(0, tab);
-        std::size_t dash = band.find('-');
-        if (dash == std::string_view::npos)
-            return malformed(cursor.line_number(), "its load band " + quoted(shown_bound(band)) +
-                                                       " has no \"-\" between the two bounds.");
         double lower = 0;
         double upper = 0;
-        if (!read_bound(band.substr(0, dash), lower))
-            return malformed(cursor.line_number(), "the lower bound " +
-                                                       quoted(shown_bound(band.substr(0, dash))) +
-                                                       " of its load band is not a number.");
-        if (!read_bound(band.substr(dash + 1), upper))
-            return malformed(cursor.line_number(), "the upper bound " +
-                                                       quoted(shown_bound(band.substr(dash + 1))) +
-                                                       " of its load band is not a number.");
+        if (!read_load_band(line, lower, upper, reason)) {
+            records.clear();
+            error = "The runtime table " + quoted(name) + " has a malformed record on line " +
+                    std::to_string(cursor.line_number()) + ": " + reason;
+            return false;
+        }
         // Later records are still checked, so a fault anywhere is reported.
         if (lower <= total && total <= upper && records.size() < MaxMatchingRecords)
             records.push_back(decode_line(line));

@@ -31,6 +31,14 @@ bool matching_records(const std::string& path, double total, std::vector<std::st
 bool match_records(std::string_view content, const std::string& name, double total,
                    std::vector<std::string>& records, std::string& error);
 
+// Reads the load band in field 0 of a record: "lower-upper", each bound a
+// plain decimal number. On a malformed band returns false and sets `reason`
+// to the end of a sentence saying what is wrong ("its load band ...").
+bool read_load_band(std::string_view record, double& lower, double& upper, std::string& reason);
+
+// True for a line of blanks and tabs only, which a table may hold anywhere.
+bool is_blank_record(std::string_view record);
+
 // Fields 0 to 7 of a record, split at its tabs and kept exactly as they
 // stand. Missing fields are empty; text after an eighth tab is not used.
 RecordFields split_record(std::string_view record);
