@@ -30,11 +30,8 @@ bool split_equipment_line(std::string_view line, EquipmentLine& out) {
     return true;
 }
 
-bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error) {
-    lines.clear();
-    std::string content;
-    if (!read_data_file(path, content, error))
-        return false;
+std::vector<EquipmentLine> parse_equipment_list(std::string_view content) {
+    std::vector<EquipmentLine> lines;
     LineCursor cursor(content);
     std::string_view raw;
     EquipmentLine parsed;
@@ -43,6 +40,15 @@ bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& li
         if (split_equipment_line(decode_line(raw), parsed))
             lines.push_back(std::move(parsed));
     }
+    return lines;
+}
+
+bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error) {
+    lines.clear();
+    std::string content;
+    if (!read_data_file(path, content, error))
+        return false;
+    lines = parse_equipment_list(content);
     return true;
 }
 

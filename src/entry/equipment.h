@@ -16,6 +16,9 @@ struct EquipmentLine {
 // commas, so it names no model.
 bool split_equipment_line(std::string_view line, EquipmentLine& out);
 
+// Every line of a list's content that names a model, in file order.
+std::vector<EquipmentLine> parse_equipment_list(std::string_view content);
+
 // Reads every line that names a model, in file order. On failure returns
 // false, leaves `lines` empty and sets `error` to a sentence naming the file.
 bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error);

@@ -337,7 +337,7 @@ std::vector<Finding> check_equipment_list(std::string_view content, const std::s
             continue;
         }
         EquipmentLine line;
-        if (!split_equipment_line(raw, line)) {
+        if (!split_equipment_line(decode_line(raw), line)) {
             report.error(number, "the line " + shown(raw) +
                                      " has fewer than two commas (manufacturer,model,VA), so it is "
                                      "skipped.");

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs every fuzz target for SECONDS seconds (default 45) from seeds made of
+# the shipped data files, and fails on the first finding.
+# Usage: fuzz/run.sh BUILD_DIR [SECONDS]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+seconds=${2:-45}
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+data="$source_dir/data"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Seeds: each data file whole for its reader; for the number rule, the VA
+# fields of the equipment lists and the load bands of the runtime tables.
+mkdir -p "$work"/{lenient_parse,runtime_table,equipment_list,product_info}
+for table in 120 230; do
+    # Two bytes of total (300 VA) in front of the table.
+    { printf '\001\054'; cat "$data/$table.txt"; } > "$work/runtime_table/$table"
+    { printf '\000\062'; head -14 "$data/$table.txt"; } > "$work/runtime_table/$table-two-bands"
+    { echo "Webline 1000"; cat "$data/prod$table.txt"; } > "$work/product_info/webline-$table"
+    { echo "Brisk 1000 RMXL"; cat "$data/prod$table.txt"; } > "$work/product_info/rackmount-$table"
+done
+for list in server network telecom other; do
+    cp "$data/$list.txt" "$work/equipment_list/$list"
+done
+n=0
+for text in $(cut -d, -f3 "$data"/server.txt "$data"/other.txt | tr -d '\r' | sort -u | head -40) \
+            1e400 -1e400 nan inf " -12.5e3x" "0.000001" "+.5"; do
+    printf '%s' "$text" > "$work/lenient_parse/seed$((n += 1))"
+done
+
+status=0
+for target in lenient_parse runtime_table equipment_list product_info; do
+    echo "== ${target}_fuzz for ${seconds} s"
+    mkdir -p "$work/$target-found"
+    options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1)
+    # Whole data files as seeds, but short mutated inputs: more of them per second.
+    [ "$target" = lenient_parse ] || options+=(-max_len=8192)
+    rc=0
+    (cd "$work" && "$build/fuzz/${target}_fuzz" "${options[@]}" -artifact_prefix="$work/$target-found/" \
+        "$work/$target" >"$work/$target.log" 2>&1) || rc=$?
+    grep -E "^(INFO: seed corpus|Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb)" "$work/$target.log" || true
+    if [ "$rc" -ne 0 ] || [ -n "$(ls -A "$work/$target-found")" ]; then
+        echo "FINDING in ${target}_fuzz (exit status $rc):"
+        tail -40 "$work/$target.log"
+        for artifact in "$work/$target-found"/*; do
+            [ -e "$artifact" ] && { echo "input $(basename "$artifact"):"; od -c "$artifact" | head -20; }
+        done
+        status=1
+    fi
+done
+exit $status
