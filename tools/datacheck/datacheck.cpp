@@ -6,6 +6,7 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "common/numbers.h"
 #include "common/textfile.h"
@@ -149,8 +150,9 @@ class ModelLookup {
             known = found_.emplace(key, section.ok && !section.text.empty()).first;
         }
         if (!known->second)
-            report.error(line, "the model text " + in_quotes(model) + " belongs to the family " + in_quotes(key) +
-                                   ", but no section header of " + products_file_ + " contains it.");
+            report.error(line, "the model text " + in_quotes(model) + " belongs to the family " +
+                                   in_quotes(key) + ", but no section header of " + products_file_ +
+                                   " contains it.");
     }
 
   private:
@@ -173,6 +175,7 @@ std::vector<Finding> check_runtime_table(std::string_view content, const std::st
                                          std::string_view products, const std::string& products_file) {
     Report report(file);
     std::vector<Band> bands;
+    std::map<std::pair<double, double>, std::size_t> band_index;
     std::optional<ModelLookup> lookup;
     if (!products_file.empty())
         lookup.emplace(products, products_file);
@@ -200,13 +203,11 @@ std::vector<Finding> check_runtime_table(std::string_view content, const std::st
                                      " has its lower bound above its upper bound, so no total is in it.");
             continue;
         }
-        auto same = std::find_if(bands.begin(), bands.end(), [&](const Band& band) {
-            return band.lower == lower && band.upper == upper;
-        });
-        if (same == bands.end())
+        auto [same, fresh] = band_index.emplace(std::make_pair(lower, upper), bands.size());
+        if (fresh)
             bands.push_back({lower, upper, number, 1});
         else
-            ++same->records;
+            ++bands[same->second].records;
 
         if (lookup) {
             const RecordFields record = split_record(line);
@@ -314,8 +315,9 @@ std::vector<Finding> check_product_file(std::string_view content, const std::str
             for (std::string_view other : FamilyKeys)
                 if (other != key && contains(other, key) && contains(header.text, other))
                     report.error(header.line, "the family " + in_quotes(key) +
-                                                  " finds this section, which belongs to " + in_quotes(other) +
-                                                  "; put the " + in_quotes(key) + " section before it.");
+                                                  " finds this section, which belongs to " +
+                                                  in_quotes(other) + "; put the " + in_quotes(key) +
+                                                  " section before it.");
             break;
         }
     }
