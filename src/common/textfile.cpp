@@ -45,6 +45,17 @@ bool read_data_file(const std::string& path, std::string& content, std::string& 
         content.clear();
         return false;
     }
+    LineCursor cursor(content);
+    std::string_view line;
+    while (cursor.next(line)) {
+        if (line.size() > MaxLineLength) {
+            error = "The data file " + quoted(path) + " cannot be used: line " +
+                    std::to_string(cursor.line_number()) + " is longer than " +
+                    std::to_string(MaxLineLength) + " bytes.";
+            content.clear();
+            return false;
+        }
+    }
     return true;
 }
 
