@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <random>
+#include <sys/stat.h>
 
 #include "entry/form2.h"
 #include "entry/form6.h"
@@ -78,13 +79,26 @@ class DataFileTest : public GuiTest, public ::testing::WithParamInterface<const 
     }
 
     QString name() const { return QString::fromLatin1(GetParam()); }
-    void write(const std::string& bytes) { write_file(name(), bytes); }
+    void write(const std::string& bytes) {
+        remove();
+        write_file(name(), bytes);
+    }
     void remove() { QFile::remove(dir.filePath(name())); }
     void make_folder() {
         remove();
         ASSERT_TRUE(QDir(dir.path()).mkdir(name()));
     }
     void unmake_folder() { QDir(dir.path()).rmdir(name()); }
+    // A device that never ends, and a pipe that no one writes to: reading
+    // either would never finish.
+    void make_endless_device() {
+        remove();
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(name())));
+    }
+    void make_pipe() {
+        remove();
+        ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath(name())).constData(), 0600), 0);
+    }
 
     // Exactly one critical message, naming the file; taken off the list.
     void expect_reported(const char* when) {
@@ -157,8 +171,19 @@ TEST_P(EquipmentListFile, MissingOrFolderIsReportedByNameAndNothingStaleStays) {
     expect_reported("folder");
     expect_empty_lists("folder");
     expect_next_refused("folder");
+    unmake_folder();
+
+    make_endless_device();
+    open();
+    expect_reported("endless device");
+    expect_empty_lists("endless device");
+
+    make_pipe();
+    open();
+    expect_reported("pipe");
+    expect_empty_lists("pipe");
     cancel();
-    expect_load_list_kept("folder");
+    expect_load_list_kept("pipe");
 }
 
 TEST_P(EquipmentListFile, EmptyOrBinaryContentNeverHarmsTheLoadList) {
@@ -332,6 +357,13 @@ TEST_P(RuntimeTableFile, UnusableTableIsReportedByNameAndChangesNothing) {
     expect_refused("folder", PlainModels);
     unmake_folder();
 
+    make_endless_device();
+    suggest();
+    expect_refused("endless device", PlainModels);
+    make_pipe();
+    suggest();
+    expect_refused("pipe", PlainModels);
+
     write(random_bytes(16 * 1024));
     suggest();
     ASSERT_FALSE(fakes.dialogs.messages.isEmpty());
@@ -459,6 +491,14 @@ TEST_P(ProductFile, UnusableFileIsReportedByNameAndTheViewerStaysEmpty) {
     expect_results_kept("folder");
     unmake_folder();
 
+    make_endless_device();
+    EXPECT_EQ(open_info(), "");
+    expect_reported("endless device");
+    make_pipe();
+    EXPECT_EQ(open_info(), "");
+    expect_reported("pipe");
+    expect_results_kept("pipe");
+
     write("");
     EXPECT_EQ(open_info(), "");
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
@@ -520,6 +560,92 @@ INSTANTIATE_TEST_SUITE_P(OneVoltage, HugeProductLine, ::testing::Values("prod120
 
 INSTANTIATE_TEST_SUITE_P(EveryVoltage, ProductFile, ::testing::Values("prod120.txt", "prod230.txt"),
                          file_stem);
+
+// ---------------------------------------------------------------------------
+// A file changed between two fills: the new content, nothing of the old.
+
+class ChangedFile : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        Form1& list = screens::form1();
+        list.append_item(QStringLiteral("Server"), QStringLiteral("300"));
+        list.Combo1->setCurrentIndex(0);
+        kept_ = LoadListState::now();
+    }
+    void suggest() {
+        screens::form1().show();
+        click(screens::form1().Label3);
+        ASSERT_TRUE(screens::form3().isVisible());
+    }
+    QStringList models() {
+        QStringList texts;
+        for (QLabel* label : screens::form3().res)
+            texts << label->text();
+        return texts;
+    }
+    LoadListState kept_;
+};
+
+// Seven records whose "15 min." models are "<tag>0" to "<tag>6"; `count` of them.
+std::string tagged_table(const std::string& tag, int count = 7) {
+    std::string text;
+    for (int k = 0; k < count; ++k)
+        text += "1-5000\tfree\t" + tag + std::to_string(k) + "\tx\tx\tx\tx\tx\r\n";
+    return text;
+}
+
+TEST_F(ChangedFile, PickerListsOnlyWhatTheFileHoldsNow) {
+    write_file("server.txt", "Acme,A1,10\r\nBolt,B1,20\r\n");
+    screens::form6().show();
+    click(screens::form6().Image2);
+    Form2& picker = screens::form2();
+    click_row(picker.manuf, 1);
+    ASSERT_EQ(texts_of(picker.model), QStringList{"B1"});
+
+    // Bolt is gone and Acme has another model by the time they are chosen.
+    write_file("server.txt", "Acme,A2,30\r\n");
+    click_row(picker.manuf, 0);
+    EXPECT_EQ(texts_of(picker.model), QStringList{"A2"});
+    EXPECT_EQ(texts_of(picker.modelva), QStringList{"30"});
+    click_row(picker.manuf, 1);
+    EXPECT_EQ(picker.model->count(), 0);
+    EXPECT_EQ(picker.modelva->count(), 0);
+    click(picker.Label5);
+    EXPECT_EQ(message_texts(fakes.dialogs), QStringList{"You need to select a model"});
+    EXPECT_EQ(LoadListState::now(), kept_);
+}
+
+TEST_F(ChangedFile, SuggestionShowsOnlyTheNewTable) {
+    write_file("120.txt", tagged_table("A"));
+    suggest();
+    EXPECT_EQ(models(), (QStringList{"A0", "A1", "A2", "A3", "A4", "A5", "A6"}));
+    click(screens::form3().Label13); // Modify Criteria
+
+    write_file("120.txt", tagged_table("B", 3));
+    suggest();
+    EXPECT_EQ(models(), (QStringList{"B0", "B1", "B2", "", "", "", ""}));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(LoadListState::now(), kept_);
+}
+
+TEST_F(ChangedFile, ViewerShowsOnlyTheNewSection) {
+    write_file("120.txt", tagged_table("QN "));
+    suggest();
+    auto info = [] {
+        click(screens::form3().Image4);
+        return screens::form5().Text1->toPlainText();
+    };
+    write_file("prod120.txt", "----------\r\n1\r\nQN Series\r\nOld body\r\n-------\r\n");
+    EXPECT_EQ(info(), "QN Series\nOld body\n");
+    // The viewer stays open while the file changes under it.
+    write_file("prod120.txt", "----------\r\n1\r\nQN Series\r\nNew body\r\n-------\r\n");
+    EXPECT_EQ(info(), "QN Series\nNew body\n");
+    write_file("prod120.txt", "----------\r\n1\r\nKorr Pro\r\nOther family\r\n-------\r\n");
+    EXPECT_EQ(info(), "");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(LoadListState::now(), kept_);
+}
 
 } // namespace
 } // namespace vellimar
