@@ -15,6 +15,7 @@
 #include "entry/form4.h"
 #include "entry/form6.h"
 #include "gui_test.h"
+#include "lists.h"
 #include "load_list_state.h"
 #include "loadlist/form1.h"
 #include "results/form3.h"
@@ -33,13 +34,6 @@ const QString OtherMessage = QStringLiteral("You need to specify a VA value if y
 const QString Largest = QStringLiteral(" 9223372036854775807");
 const QString Smallest = QStringLiteral("-9223372036854775808");
 const QString TwoHundredDigits(200, QLatin1Char('9'));
-
-void click_row(QListWidget* list, int row) {
-    ASSERT_LT(row, list->count());
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
 
 class BadText : public GuiTest {
   protected:
