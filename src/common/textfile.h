@@ -11,9 +11,10 @@ namespace vellimar {
 // file is not a data file at all, and a screen showing it would stall.
 constexpr std::size_t MaxLineLength = 64 * 1024;
 
-// Reads the file at `path` into `content`. On failure, or when a line is
-// longer than MaxLineLength bytes, returns false and sets `error` to a
-// sentence naming the file (and the line), fit to show the user.
+// Reads the ordinary file at `path` into `content`. On failure, for a
+// folder, device or pipe, or when a line is longer than MaxLineLength bytes,
+// returns false and sets `error` to a sentence naming the file (and the
+// line), fit to show the user.
 bool read_data_file(const std::string& path, std::string& content, std::string& error);
 
 // Walks the lines of a file's content. CR LF, a lone CR and a lone LF each
