@@ -24,8 +24,10 @@ struct FileCloser {
 bool read_data_file(const std::string& path, std::string& content, std::string& error) {
     content.clear();
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        error = "The data file " + quoted(path) + " could not be read: it is a folder, not a file.";
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        // A device may never end and opening a pipe waits for a writer.
+        error = "The data file " + quoted(path) + " could not be read: " +
+                (S_ISDIR(info.st_mode) ? "it is a folder, not a file." : "it is not an ordinary file.");
         return false;
     }
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
@@ -44,6 +46,17 @@ bool read_data_file(const std::string& path, std::string& content, std::string& 
         error = "The data file " + quoted(path) + " could not be read: " + std::strerror(errno) + ".";
         content.clear();
         return false;
+    }
+    LineCursor cursor(content);
+    std::string_view line;
+    while (cursor.next(line)) {
+        if (line.size() > MaxLineLength) {
+            error = "The data file " + quoted(path) + " cannot be used: line " +
+                    std::to_string(cursor.line_number()) + " is longer than " +
+                    std::to_string(MaxLineLength) + " bytes.";
+            content.clear();
+            return false;
+        }
     }
     return true;
 }

@@ -7,8 +7,14 @@
 
 namespace vellimar {
 
-// Reads the file at `path` into `content`. On failure returns false and sets
-// `error` to a sentence naming the file, fit to show the user.
+// No line of a data file is anywhere near this long. A longer one means the
+// file is not a data file at all, and a screen showing it would stall.
+constexpr std::size_t MaxLineLength = 64 * 1024;
+
+// Reads the ordinary file at `path` into `content`. On failure, for a
+// folder, device or pipe, or when a line is longer than MaxLineLength bytes,
+// returns false and sets `error` to a sentence naming the file (and the
+// line), fit to show the user.
 bool read_data_file(const std::string& path, std::string& content, std::string& error);
 
 // Walks the lines of a file's content. CR LF, a lone CR and a lone LF each

@@ -8,6 +8,7 @@
 #include "entry/form2.h"
 #include "entry/form6.h"
 #include "gui_test.h"
+#include "lists.h"
 #include "loadlist/form1.h"
 #include "shell/imagebutton.h"
 #include "shell/screens.h"
@@ -15,21 +16,6 @@
 
 namespace vellimar {
 namespace {
-
-QStringList texts_of(const QListWidget* list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-// Clicks the entry in `row` as a user would.
-void click_row(QListWidget* list, int row) {
-    ASSERT_LT(row, list->count());
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
 
 class Picker : public GuiTest {
   protected:
