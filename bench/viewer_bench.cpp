@@ -84,8 +84,8 @@ void BM_Showinfo(benchmark::State& state) {
 }
 BENCHMARK(BM_Showinfo)->Unit(benchmark::kMillisecond);
 
-// Qt's share alone: one repaint of the maximized viewer and its text, with
-// no file read.
+// Qt's share alone: one repaint of the maximized viewer (with the text the
+// case before left in it), no file read.
 void BM_RepaintViewer(benchmark::State& state) {
     Form5& viewer = screens::form5();
     viewer.show();
