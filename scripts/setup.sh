@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libgtest-dev
+    qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth xdotool libx11-6 python3
     desktop-file-utils appstream dpkg-dev

@@ -19,23 +19,41 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-} // namespace
-
-bool read_data_file(const std::string& path, std::string& content, std::string& error) {
-    content.clear();
+// Opens a data file for reading, or says why it cannot be.
+std::FILE* open_data_file(const std::string& path, std::string& error) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         // A device may never end and opening a pipe waits for a writer.
         error = "The data file " + quoted(path) + " could not be read: " +
                 (S_ISDIR(info.st_mode) ? "it is a folder, not a file." : "it is not an ordinary file.");
-        return false;
+        return nullptr;
     }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
         error = "The data file " + quoted(path) + " could not be opened: " + std::strerror(errno) + ".";
+    return file;
+}
+
+std::string line_too_long(const std::string& path, std::size_t line_number) {
+    return "The data file " + quoted(path) + " cannot be used: line " + std::to_string(line_number) +
+           " is longer than " + std::to_string(MaxLineLength) + " bytes.";
+}
+
+std::string read_failure(const std::string& path) {
+    return "The data file " + quoted(path) + " could not be read: " + std::strerror(errno) + ".";
+}
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
+bool read_data_file(const std::string& path, std::string& content, std::string& error) {
+    content.clear();
+    std::unique_ptr<std::FILE, FileCloser> file(open_data_file(path, error));
+    if (!file)
         return false;
-    }
     // One allocation for the usual case of a regular file.
+    struct stat info {};
     if (::fstat(::fileno(file.get()), &info) == 0 && info.st_size > 0)
         content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
@@ -43,7 +61,7 @@ bool read_data_file(const std::string& path, std::string& content, std::string& 
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         content.append(buffer, got);
     if (std::ferror(file.get())) {
-        error = "The data file " + quoted(path) + " could not be read: " + std::strerror(errno) + ".";
+        error = read_failure(path);
         content.clear();
         return false;
     }
@@ -51,9 +69,7 @@ bool read_data_file(const std::string& path, std::string& content, std::string& 
     std::string_view line;
     while (cursor.next(line)) {
         if (line.size() > MaxLineLength) {
-            error = "The data file " + quoted(path) + " cannot be used: line " +
-                    std::to_string(cursor.line_number()) + " is longer than " +
-                    std::to_string(MaxLineLength) + " bytes.";
+            error = line_too_long(path, cursor.line_number());
             content.clear();
             return false;
         }
@@ -62,8 +78,9 @@ bool read_data_file(const std::string& path, std::string& content, std::string& 
 }
 
 LineCursor::LineCursor(std::string_view content) : data_(content) {
-    if (data_.substr(0, 3) == "\xEF\xBB\xBF")
-        pos_ = 3;
+    if (data_.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        pos_ = ByteOrderMark.size();
+    counted_to_ = pos_;
 }
 
 namespace {
@@ -87,6 +104,7 @@ bool LineCursor::next(std::string_view& line) {
     if (next_lf_ == std::string_view::npos || next_lf_ < pos_)
         next_lf_ = find_byte(data_, pos_, '\n');
     std::size_t end = std::min(next_cr_, next_lf_);
+    line_start_ = pos_;
     if (end == data_.size()) {
         line = data_.substr(pos_);
         pos_ = data_.size();
@@ -96,8 +114,134 @@ bool LineCursor::next(std::string_view& line) {
         if (data_[end] == '\r' && pos_ < data_.size() && data_[pos_] == '\n')
             ++pos_;
     }
-    ++line_number_;
+    if (counted_to_ == line_start_) {
+        ++counted_;
+        counted_to_ = pos_;
+    }
     return true;
+}
+
+bool LineCursor::skip_to_line_containing(std::string_view needle) {
+    const std::size_t hit = data_.find(needle, pos_);
+    if (hit == std::string_view::npos) {
+        pos_ = data_.size();
+        return false;
+    }
+    std::size_t start = hit;
+    while (start > pos_ && data_[start - 1] != '\r' && data_[start - 1] != '\n')
+        --start;
+    pos_ = start;
+    return true;
+}
+
+std::size_t LineCursor::line_number() const {
+    if (counted_to_ <= line_start_ && line_start_ < pos_) {
+        // Count the line ends passed since: CR LF, a lone CR and a lone LF
+        // each end one line. Both ends of the stretch are line starts.
+        for (std::size_t i = counted_to_; i < line_start_; ++i) {
+            if (data_[i] == '\n' || (data_[i] == '\r' && data_[i + 1] != '\n'))
+                ++counted_;
+        }
+        ++counted_; // the line last given
+        counted_to_ = pos_;
+    }
+    return counted_;
+}
+
+namespace {
+
+// Large enough that a block read costs little next to its lines.
+constexpr std::size_t ReadBlock = 1 << 18;
+
+} // namespace
+
+bool LineReader::open(const std::string& path, std::string& error) {
+    *this = LineReader();
+    file_.reset(open_data_file(path, error));
+    if (!file_)
+        return false;
+    path_ = path;
+    buffer_.resize(ReadBlock);
+    fill();
+    if (!error_.empty()) {
+        error = error_;
+        file_.reset();
+        return false;
+    }
+    if (std::string_view(buffer_.data(), end_).substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        pos_ = ByteOrderMark.size();
+    return true;
+}
+
+bool LineReader::fill() {
+    if (at_eof_ || !file_)
+        return false;
+    // The unread bytes move to the front; a line longer than the buffer grows it.
+    const std::size_t shift = pos_;
+    if (shift > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + shift, end_ - shift);
+        pos_ = 0;
+        end_ -= shift;
+    }
+    if (end_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
+    // A line end found before stays found; "none before end_" must be looked for again.
+    for (std::size_t* found : {&next_cr_, &next_lf_})
+        *found = (*found == std::string_view::npos || *found >= end_ + shift) ? std::string_view::npos
+                                                                              : *found - shift;
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
+    end_ += got;
+    if (got > 0)
+        return true;
+    at_eof_ = true;
+    if (std::ferror(file_.get()))
+        error_ = read_failure(path_);
+    return false;
+}
+
+std::size_t LineReader::line_end_from(std::size_t from) {
+    // As in LineCursor: each hit is kept until passed, so a file with only one
+    // kind of line end is not searched to the end of the block on every line.
+    std::string_view data(buffer_.data(), end_);
+    if (next_cr_ == std::string_view::npos || next_cr_ < from)
+        next_cr_ = find_byte(data, from, '\r');
+    if (next_lf_ == std::string_view::npos || next_lf_ < from)
+        next_lf_ = find_byte(data, from, '\n');
+    return std::min(next_cr_, next_lf_);
+}
+
+bool LineReader::next(std::string_view& line) {
+    if (!file_ || !error_.empty())
+        return false;
+    for (;;) {
+        const std::size_t stop = line_end_from(pos_);
+        // A CR as the last byte read may have its LF in the next block.
+        if (std::min(stop, end_) - pos_ > MaxLineLength) {
+            error_ = line_too_long(path_, line_number_ + 1);
+            return false;
+        }
+        if (stop < end_ && (buffer_[stop] == '\n' || stop + 1 < end_ || at_eof_)) {
+            line = std::string_view(buffer_.data() + pos_, stop - pos_);
+            pos_ = stop + 1;
+            if (buffer_[stop] == '\r' && pos_ < end_ && buffer_[pos_] == '\n')
+                ++pos_;
+            ++line_number_;
+            return true;
+        }
+        if (fill())
+            continue;
+        if (!error_.empty())
+            return false;
+        // Filling moves the unread bytes to the front: look again.
+        if (line_end_from(pos_) < end_)
+            continue; // the CR ends the file's last line
+        if (pos_ == end_)
+            return false;
+        line = std::string_view(buffer_.data() + pos_, end_ - pos_);
+        pos_ = end_;
+        ++line_number_;
+        return true;
+    }
 }
 
 namespace {
@@ -167,6 +311,13 @@ void append_utf8(std::string& out, char32_t cp) {
 }
 
 } // namespace
+
+std::string_view decoded_view(std::string_view raw, std::string& scratch) {
+    if (valid_utf8(raw))
+        return raw;
+    scratch = decode_line(raw);
+    return scratch;
+}
 
 std::string decode_line(std::string_view raw) {
     if (valid_utf8(raw))

@@ -2,8 +2,11 @@
 // Reading the plain-text data files: the whole file at once, then line by
 // line, each line decoded to UTF-8.
 #include <cstddef>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellimar {
 
@@ -26,20 +29,72 @@ class LineCursor {
 
     // Gives the next raw line (without its end); false when none is left.
     bool next(std::string_view& line);
+    // Passes over the lines before the next one that contains `needle` (a
+    // text without line ends) in one search, so that next() gives that line;
+    // false, with nothing left, when no line does.
+    bool skip_to_line_containing(std::string_view needle);
     // One-based number of the line last given by next().
-    std::size_t line_number() const { return line_number_; }
+    std::size_t line_number() const;
     bool at_end() const { return pos_ >= data_.size(); }
 
   private:
     std::string_view data_;
     std::size_t pos_ = 0;
-    std::size_t line_number_ = 0;
+    std::size_t line_start_ = 0; // of the line last given
+    // Lines passed by a skip are counted only when a number is asked for:
+    // `counted_` lines start before `counted_to_`.
+    mutable std::size_t counted_ = 0;
+    mutable std::size_t counted_to_ = 0;
     std::size_t next_cr_ = std::string_view::npos; // next line-end bytes found, npos before a search
+    std::size_t next_lf_ = std::string_view::npos;
+};
+
+// Reads a data file line by line, a block at a time, so that a file of any
+// size is read in little memory. Lines end as for LineCursor, and a UTF-8
+// byte-order mark at the start is not part of the first line.
+class LineReader {
+  public:
+    // Opens the file at `path`. On failure returns false and sets `error` as
+    // read_data_file does.
+    bool open(const std::string& path, std::string& error);
+
+    // Gives the next raw line (without its end), valid until the next call;
+    // false at the end of the file or when reading failed (see error()).
+    bool next(std::string_view& line);
+    // One-based number of the line last given by next().
+    std::size_t line_number() const { return line_number_; }
+    // Why reading stopped short, naming the file; empty when it did not.
+    const std::string& error() const { return error_; }
+
+  private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    // Keeps the unread bytes and reads more after them; false when nothing
+    // more came.
+    bool fill();
+    // First CR or LF at or after `from`, or end_ when there is none yet.
+    std::size_t line_end_from(std::size_t from);
+
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::string path_;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0; // unread bytes are [pos_, end_)
+    std::size_t end_ = 0;
+    bool at_eof_ = false;
+    std::size_t line_number_ = 0;
+    std::string error_;
+    // Line-end bytes found ahead, npos when not searched or gone.
+    std::size_t next_cr_ = std::string_view::npos;
     std::size_t next_lf_ = std::string_view::npos;
 };
 
 // A line as UTF-8: kept as it is where it is valid UTF-8, otherwise read as
 // Windows-1252.
 std::string decode_line(std::string_view raw);
+
+// The same without a copy when `raw` is already valid UTF-8 (the usual
+// case); otherwise the decoded text is put in `scratch` and viewed there.
+std::string_view decoded_view(std::string_view raw, std::string& scratch);
 
 } // namespace vellimar

@@ -15,18 +15,55 @@ std::string_view trim_spaces(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-} // namespace
+struct Fields {
+    std::string_view manufacturer;
+    std::string_view model;
+    std::string_view va;
+};
 
-bool split_equipment_line(std::string_view line, EquipmentLine& out) {
+bool split_fields(std::string_view line, Fields& out) {
     std::size_t first = line.find(',');
     if (first == std::string_view::npos)
         return false;
     std::size_t second = line.find(',', first + 1);
     if (second == std::string_view::npos)
         return false;
-    out.manufacturer.assign(line.substr(0, first));
-    out.model.assign(trim_spaces(line.substr(first + 1, second - first - 1)));
-    out.va.assign(trim_spaces(line.substr(second + 1)));
+    out.manufacturer = line.substr(0, first);
+    out.model = trim_spaces(line.substr(first + 1, second - first - 1));
+    out.va = trim_spaces(line.substr(second + 1));
+    return true;
+}
+
+EquipmentLine to_line(const Fields& fields) {
+    return {std::string(fields.manufacturer), std::string(fields.model), std::string(fields.va)};
+}
+
+// Calls `visit` with the fields of every line that names a model, in file
+// order. The file is read a block at a time and a line is only copied when
+// `visit` keeps it: a picker fill reads the whole list to show part of it.
+template <typename Visit> bool for_each_model_line(const std::string& path, std::string& error, Visit visit) {
+    LineReader reader;
+    if (!reader.open(path, error))
+        return false;
+    std::string_view raw;
+    std::string scratch;
+    Fields fields;
+    while (reader.next(raw)) {
+        // A line without two commas (a blank line, say) names no model.
+        if (split_fields(decoded_view(raw, scratch), fields))
+            visit(fields);
+    }
+    error = reader.error();
+    return error.empty();
+}
+
+} // namespace
+
+bool split_equipment_line(std::string_view line, EquipmentLine& out) {
+    Fields fields;
+    if (!split_fields(line, fields))
+        return false;
+    out = to_line(fields);
     return true;
 }
 
@@ -34,22 +71,48 @@ std::vector<EquipmentLine> parse_equipment_list(std::string_view content) {
     std::vector<EquipmentLine> lines;
     LineCursor cursor(content);
     std::string_view raw;
-    EquipmentLine parsed;
+    std::string scratch;
+    Fields fields;
     while (cursor.next(raw)) {
-        // A line without two commas (a blank line, say) names no model.
-        if (split_equipment_line(decode_line(raw), parsed))
-            lines.push_back(std::move(parsed));
+        if (split_fields(decoded_view(raw, scratch), fields))
+            lines.push_back(to_line(fields));
     }
     return lines;
 }
 
 bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error) {
     lines.clear();
-    std::string content;
-    if (!read_data_file(path, content, error))
-        return false;
-    lines = parse_equipment_list(content);
-    return true;
+    const bool ok =
+        for_each_model_line(path, error, [&](const Fields& fields) { lines.push_back(to_line(fields)); });
+    if (!ok)
+        lines.clear();
+    return ok;
+}
+
+bool read_manufacturer_runs(const std::string& path, std::vector<std::string>& runs, std::string& error) {
+    runs.clear();
+    std::string previous;
+    const bool ok = for_each_model_line(path, error, [&](const Fields& fields) {
+        if (fields.manufacturer != previous) {
+            previous.assign(fields.manufacturer);
+            runs.push_back(previous);
+        }
+    });
+    if (!ok)
+        runs.clear();
+    return ok;
+}
+
+bool read_models_of(const std::string& path, const std::string& manufacturer,
+                    std::vector<EquipmentLine>& lines, std::string& error) {
+    lines.clear();
+    const bool ok = for_each_model_line(path, error, [&](const Fields& fields) {
+        if (fields.manufacturer == manufacturer)
+            lines.push_back(to_line(fields));
+    });
+    if (!ok)
+        lines.clear();
+    return ok;
 }
 
 std::vector<std::string> manufacturer_runs(const std::vector<EquipmentLine>& lines) {

@@ -23,6 +23,13 @@ std::vector<EquipmentLine> parse_equipment_list(std::string_view content);
 // false, leaves `lines` empty and sets `error` to a sentence naming the file.
 bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error);
 
+// What manufacturer_runs gives for the file at `path`, and the lines of one
+// manufacturer (exact comparison), without holding every line of the file.
+// On failure return false, leave the result empty and set `error`.
+bool read_manufacturer_runs(const std::string& path, std::vector<std::string>& runs, std::string& error);
+bool read_models_of(const std::string& path, const std::string& manufacturer,
+                    std::vector<EquipmentLine>& lines, std::string& error);
+
 // One manufacturer per run of lines with the same manufacturer text, in file
 // order. Runs are counted from an empty "previous manufacturer", so lines with
 // an empty manufacturer at the top of the file make no entry.

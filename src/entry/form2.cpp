@@ -105,14 +105,15 @@ void Form2::getmanufs() {
     manuf->setAccessibleName(Label2->text());
     model->setAccessibleName(Label3->text());
 
-    std::vector<EquipmentLine> lines;
+    std::vector<std::string> runs;
     std::string error;
-    if (!read_equipment_list(file_path(), lines, error)) {
+    if (!read_manufacturer_runs(file_path(), runs, error)) {
         show_message(QString::fromStdString(error), MessageIcon::Critical);
         return;
     }
     QStringList names;
-    for (const std::string& name : manufacturer_runs(lines))
+    names.reserve(static_cast<qsizetype>(runs.size()));
+    for (const std::string& name : runs)
         names.append(QString::fromStdString(name));
     // Sorted once here rather than item by item, so long lists fill at once.
     std::stable_sort(names.begin(), names.end(), before_ignoring_case);
@@ -132,18 +133,17 @@ void Form2::manuf_Click() {
 
 void Form2::getmodels() {
     // The file is read afresh: it may have changed since the manufacturers were listed.
+    const std::string chosen = manuf->selectedItems().first()->text().toStdString();
     std::vector<EquipmentLine> lines;
     std::string error;
-    if (!read_equipment_list(file_path(), lines, error)) {
+    if (!read_models_of(file_path(), chosen, lines, error)) {
         show_message(QString::fromStdString(error), MessageIcon::Critical);
         return;
     }
-    const std::string chosen = manuf->selectedItems().first()->text().toStdString();
     std::vector<std::pair<QString, QString>> models; // model text, VA text
-    for (const EquipmentLine& line : lines) {
-        if (line.manufacturer == chosen)
-            models.emplace_back(QString::fromStdString(line.model), QString::fromStdString(line.va));
-    }
+    models.reserve(lines.size());
+    for (const EquipmentLine& line : lines)
+        models.emplace_back(QString::fromStdString(line.model), QString::fromStdString(line.va));
     std::stable_sort(models.begin(), models.end(),
                      [](const auto& a, const auto& b) { return before_ignoring_case(a.first, b.first); });
 

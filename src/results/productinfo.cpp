@@ -61,10 +61,9 @@ ProductSection find_product_section(std::string_view content, std::string_view k
     std::string_view line;
     // Lines are tested raw: separators and keys are plain ASCII, which reads
     // the same in UTF-8 and in Windows-1252. Only what is shown is decoded.
-    while (cursor.next(line)) {
-        if (!contains(line, SectionSeparator))
-            continue;
-        const std::size_t separator_line = cursor.line_number();
+    // The text between sections is never looked at, so the search runs from
+    // one separator to the next rather than line by line.
+    while (cursor.skip_to_line_containing(SectionSeparator) && cursor.next(line)) {
         std::string_view skipped, header;
         // A separator with nothing but blanks after it closes the file; a
         // section cut off before its header line is reported.
@@ -74,6 +73,7 @@ ProductSection find_product_section(std::string_view content, std::string_view k
             if (skipped.find_first_not_of(" \t") == std::string_view::npos)
                 return found;
             found.ok = false;
+            const std::size_t separator_line = cursor.line_number() - 1;
             found.error = "The product information file \"" + file_name +
                           "\" ends after the separator on line " + std::to_string(separator_line) +
                           ", where a section header line should follow.";

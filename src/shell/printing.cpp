@@ -1,6 +1,7 @@
 #include "shell/printing.h"
 
 #include <QFontMetricsF>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,6 +15,17 @@ namespace {
 
 // A quarter inch, the offset the printout starts with.
 constexpr int OffsetTwips = 360;
+
+// Whether CUPS took the last job this thread sent. libcups is looked up only
+// when something is printed: linked to the program, it and the score of
+// libraries it needs were loaded at every start. Qt's print plugin has loaded
+// it by now, so this is the same library and the same per-thread status.
+bool cups_took_last_job() {
+    using LastError = ipp_status_t (*)();
+    static const auto last_error =
+        reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
+    return last_error && last_error() < IPP_STATUS_REDIRECTION_OTHER_SITE;
+}
 
 } // namespace
 
@@ -82,7 +94,7 @@ bool DefaultPrinter::print(const QString& text) {
         return false;
     // Qt hands the finished document to CUPS without looking at the answer;
     // a queue that refuses the job only shows in the last IPP status.
-    return cupsLastError() < IPP_STATUS_REDIRECTION_OTHER_SITE;
+    return cups_took_last_job();
 }
 
 } // namespace vellimar

@@ -1,6 +1,7 @@
 #include "sizing/runtime_table.h"
 
 #include <charconv>
+#include <cstdint>
 #include <system_error>
 
 #include "common/textfile.h"
@@ -9,17 +10,26 @@ namespace vellimar {
 
 namespace {
 
-constexpr std::string_view Blanks = " \t";
+// Hand-written rather than find_first_not_of: these run on every line of
+// tables of any size, and the library calls memchr once per character.
+bool is_blank_char(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool is_blank(std::string_view line) {
-    return line.find_first_not_of(Blanks) == std::string_view::npos;
+    for (char c : line) {
+        if (!is_blank_char(c))
+            return false;
+    }
+    return true;
 }
 
 std::string_view trim_blanks(std::string_view text) {
-    std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+    while (!text.empty() && is_blank_char(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && is_blank_char(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // A bound is a plain decimal number: digits with at most one point, blanks
@@ -28,14 +38,23 @@ bool read_bound(std::string_view text, double& value) {
     text = trim_blanks(text);
     std::size_t digits = 0;
     std::size_t points = 0;
+    std::uint64_t whole = 0; // only used below when it cannot have wrapped
     for (char c : text) {
-        if (c >= '0' && c <= '9')
+        if (c >= '0' && c <= '9') {
             ++digits;
-        else if (c != '.' || ++points > 1)
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (c != '.' || ++points > 1) {
             return false;
+        }
     }
     if (digits == 0)
         return false;
+    // A whole number of up to 15 digits is exact in a double, as from_chars
+    // would give it; the usual bound is one, and from_chars costs far more.
+    if (points == 0 && digits <= 15) {
+        value = static_cast<double>(whole);
+        return true;
+    }
     const char* end = text.data() + text.size();
     auto [stop, failure] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
     return failure == std::errc() && stop == end;
@@ -87,13 +106,17 @@ bool is_blank_record(std::string_view record) {
     return is_blank(record);
 }
 
-bool match_records(std::string_view content, const std::string& name, double total,
-                   std::vector<std::string>& records, std::string& error) {
+namespace {
+
+// Both bounds inclusive; every record is checked, so a fault anywhere in the
+// table is reported, not only one before the matches.
+template <typename Lines>
+bool match_lines(Lines& lines, const std::string& name, double total, std::vector<std::string>& records,
+                 std::string& error) {
     records.clear();
-    LineCursor cursor(content);
     std::string_view line;
     std::string reason;
-    while (cursor.next(line)) {
+    while (lines.next(line)) {
         if (is_blank(line))
             continue;
         double lower = 0;
@@ -101,23 +124,39 @@ bool match_records(std::string_view content, const std::string& name, double tot
         if (!read_load_band(line, lower, upper, reason)) {
             records.clear();
             error = "The runtime table " + quoted(name) + " has a malformed record on line " +
-                    std::to_string(cursor.line_number()) + ": " + reason;
+                    std::to_string(lines.line_number()) + ": " + reason;
             return false;
         }
-        // Later records are still checked, so a fault anywhere is reported.
         if (lower <= total && total <= upper && records.size() < MaxMatchingRecords)
             records.push_back(decode_line(line));
     }
     return true;
 }
 
+} // namespace
+
+bool match_records(std::string_view content, const std::string& name, double total,
+                   std::vector<std::string>& records, std::string& error) {
+    LineCursor cursor(content);
+    return match_lines(cursor, name, total, records, error);
+}
+
 bool matching_records(const std::string& path, double total, std::vector<std::string>& records,
                       std::string& error) {
     records.clear();
-    std::string content;
-    if (!read_data_file(path, content, error))
+    // Read a block at a time: a table is read whole for every suggestion, and
+    // a large one need not sit in memory for that.
+    LineReader reader;
+    if (!reader.open(path, error))
         return false;
-    return match_records(content, path, total, records, error);
+    if (!match_lines(reader, path, total, records, error))
+        return false;
+    if (!reader.error().empty()) {
+        records.clear();
+        error = reader.error();
+        return false;
+    }
+    return true;
 }
 
 RecordFields split_record(std::string_view record) {

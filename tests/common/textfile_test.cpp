@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 using namespace vellimar;
@@ -19,6 +21,48 @@ std::vector<std::string> lines_of(std::string_view content) {
 }
 
 using Lines = std::vector<std::string>;
+using NumberedLines = std::vector<std::pair<std::size_t, std::string>>;
+
+NumberedLines numbered_lines_of(std::string_view content) {
+    NumberedLines lines;
+    LineCursor cursor(content);
+    std::string_view line;
+    while (cursor.next(line))
+        lines.emplace_back(cursor.line_number(), line);
+    return lines;
+}
+
+class DataFile : public ::testing::Test {
+  protected:
+    std::string write(const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    // The lines LineReader gives for `bytes` written to a file.
+    NumberedLines read_back(const std::string& bytes) {
+        LineReader reader;
+        std::string error;
+        EXPECT_TRUE(reader.open(write(bytes), error)) << error;
+        NumberedLines lines;
+        std::string_view line;
+        while (reader.next(line))
+            lines.emplace_back(reader.line_number(), line);
+        EXPECT_EQ(reader.error(), "");
+        return lines;
+    }
+    void TearDown() override { std::filesystem::remove(path); }
+
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("textfile_test_" + std::to_string(::getpid()) + ".txt");
+};
+
+std::string repeated(const std::string& text, std::size_t times) {
+    std::string out;
+    out.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
 
 } // namespace
 
@@ -52,6 +96,83 @@ TEST(LineCursor, ByteOrderMarkIsNotPartOfTheFirstLine) {
     EXPECT_EQ(lines_of("\xEF\xBB\xBF"
                        "Maker,Model,250\r\n"),
               Lines{"Maker,Model,250"});
+}
+
+TEST(LineCursor, SkipsToTheLineHoldingATextAndKeepsCountingLines) {
+    // "b" ends with LF and the CR after it ends an empty line.
+    LineCursor cursor("\xEF\xBB\xBF"
+                      "a\r\nb\n\rc --x-- d\r\ne --x--\nf");
+    std::string_view line;
+    ASSERT_TRUE(cursor.skip_to_line_containing("--x--"));
+    ASSERT_TRUE(cursor.next(line));
+    EXPECT_EQ(line, "c --x-- d");
+    EXPECT_EQ(cursor.line_number(), 4u);
+    // The search goes on after the line given, not inside it.
+    ASSERT_TRUE(cursor.skip_to_line_containing("--x--"));
+    ASSERT_TRUE(cursor.next(line));
+    EXPECT_EQ(line, "e --x--");
+    ASSERT_TRUE(cursor.next(line));
+    EXPECT_EQ(cursor.line_number(), 6u);
+    EXPECT_FALSE(cursor.skip_to_line_containing("--x--"));
+    EXPECT_FALSE(cursor.next(line));
+
+    // On the very first line, and with nothing to skip.
+    LineCursor first("--x--\r\nnext");
+    ASSERT_TRUE(first.skip_to_line_containing("--x--"));
+    ASSERT_TRUE(first.next(line));
+    EXPECT_EQ(line, "--x--");
+    EXPECT_EQ(first.line_number(), 1u);
+    ASSERT_TRUE(first.next(line));
+    EXPECT_EQ(first.line_number(), 2u);
+}
+
+TEST_F(DataFile, LineReaderGivesTheLinesOfLineCursorWhereverBlocksEnd) {
+    // Shifting by up to a period puts a CR of a CR LF, and in the second
+    // content a lone CR, on the last byte of a block of any size.
+    for (const auto& [body, period] :
+         {std::pair(repeated("ab\r\n", 300000), 4), std::pair(repeated("ab\rcd\n", 150000), 7)}) {
+        for (int shift = 0; shift < period; ++shift) {
+            SCOPED_TRACE(shift);
+            const std::string content = std::string(static_cast<std::size_t>(shift), 'p') + body;
+            EXPECT_EQ(read_back(content), numbered_lines_of(content));
+        }
+    }
+    // The longest line allowed; a byte-order mark; a CR ending the file.
+    for (const std::string& content : {"first\r\n" + std::string(MaxLineLength, 'x') + "\r\nlast",
+                                       std::string("\xEF\xBB\xBFmaker,model,1\r\n"), std::string("a\r"),
+                                       std::string("a\rb\r"), std::string(""), std::string("\r\n")}) {
+        SCOPED_TRACE(content.substr(0, 20));
+        EXPECT_EQ(read_back(content), numbered_lines_of(content));
+    }
+}
+
+TEST_F(DataFile, LineReaderRefusesALineLongerThanAnyDataFileHas) {
+    for (const std::string& tail : {std::string("\r\nlast"), std::string()}) {
+        LineReader reader;
+        std::string error;
+        ASSERT_TRUE(reader.open(write("first\r\n" + std::string(MaxLineLength + 1, 'x') + tail), error));
+        std::string_view line;
+        ASSERT_TRUE(reader.next(line));
+        EXPECT_FALSE(reader.next(line));
+        EXPECT_EQ(reader.error(), "The data file \"" + path.string() +
+                                      "\" cannot be used: line 2 is longer than " +
+                                      std::to_string(MaxLineLength) + " bytes.");
+    }
+}
+
+TEST_F(DataFile, LineReaderSaysWhichFileCannotBeRead) {
+    LineReader reader;
+    std::string error;
+    EXPECT_FALSE(reader.open(path.string(), error));
+    EXPECT_NE(error.find("\"" + path.string() + "\" could not be opened"), std::string::npos) << error;
+    std::string_view line;
+    EXPECT_FALSE(reader.next(line));
+
+    const std::filesystem::path folder = path.string() + ".d";
+    std::filesystem::create_directory(folder);
+    EXPECT_FALSE(reader.open(folder.string(), error));
+    EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
+    std::filesystem::remove(folder);
 }
 
 TEST(DecodeLine, KeepsUtf8AndReadsOtherBytesAsWindows1252) {

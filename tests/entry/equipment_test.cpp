@@ -120,6 +120,46 @@ TEST_F(EquipmentFile, MissingFileIsAnErrorNamingIt) {
     EXPECT_NE(error.find(path.parent_path().string()), std::string::npos) << error;
 }
 
+TEST_F(EquipmentFile, RunsAndOneMakersModelsAreThoseOfTheWholeList) {
+    // Interrupted runs, a maker only in case different, an empty maker, a
+    // Windows-1252 line, a line without two commas and every line end.
+    const std::string content = ",Top,1\r\nA,One,10\r\nA,Two,20\nB,Three,30\ra,Four,40\r\n,Five,50\r\n"
+                                "no commas\r\nA,Six, 60 \r\nM\xfcller,T\x96"
+                                "1,5\r\nM\xc3\xbcller,T2,6";
+    std::vector<EquipmentLine> all;
+    std::string error;
+    ASSERT_TRUE(read_equipment_list(write(content), all, error)) << error;
+
+    Strings runs{"left over"};
+    ASSERT_TRUE(read_manufacturer_runs(path.string(), runs, error)) << error;
+    EXPECT_EQ(runs, manufacturer_runs(all));
+    EXPECT_EQ(runs, (Strings{"A", "B", "a", "", "A", "M\xc3\xbcller"}));
+
+    for (const std::string maker : {"A", "a", "", "M\xc3\xbcller", "nobody"}) {
+        SCOPED_TRACE(maker);
+        std::vector<EquipmentLine> expected;
+        for (const EquipmentLine& line : all) {
+            if (line.manufacturer == maker)
+                expected.push_back(line);
+        }
+        std::vector<EquipmentLine> models{{"x", "y", "z"}};
+        ASSERT_TRUE(read_models_of(path.string(), maker, models, error)) << error;
+        ASSERT_EQ(models.size(), expected.size());
+        for (std::size_t i = 0; i < models.size(); ++i) {
+            EXPECT_EQ(models[i].model, expected[i].model);
+            EXPECT_EQ(models[i].va, expected[i].va);
+        }
+    }
+
+    std::filesystem::remove(path);
+    EXPECT_FALSE(read_manufacturer_runs(path.string(), runs, error));
+    EXPECT_TRUE(runs.empty());
+    EXPECT_NE(error.find(path.string()), std::string::npos) << error;
+    std::vector<EquipmentLine> models{{"x", "y", "z"}};
+    EXPECT_FALSE(read_models_of(path.string(), "A", models, error));
+    EXPECT_TRUE(models.empty());
+}
+
 TEST(ManufacturerRuns, OneEntryPerRunOfEqualManufacturers) {
     // Interrupted by another maker, A is listed once per run.
     EXPECT_EQ(manufacturer_runs(lines_of({{"A", "1"}, {"A", "2"}, {"B", "3"}, {"A", "4"}})),

@@ -141,6 +141,15 @@ TEST(ProductSection, ASectionCutOffBeforeItsHeaderLineIsReported) {
     }
 }
 
+TEST(ProductSection, ACutOffSectionIsReportedOnItsLineAfterSectionsPassedOver) {
+    // Every kind of line end before it, and a section of another family.
+    ProductSection found = find("intro\r\nmore\nlines\rwith - dashes\r\n\n----------\r\nx\r\nQN Series\r\n"
+                                "body\r\n----------\r\nskipped",
+                                "Tandor");
+    EXPECT_FALSE(found.ok);
+    EXPECT_NE(found.error.find("separator on line 10,"), std::string::npos) << found.error;
+}
+
 TEST(ProductSection, DecodesWhatItShowsAndAcceptsEveryLineEnd) {
     ProductSection found =
         find("----------\nx\nKorr Pro \x96 caf\xE9\rline \xE2\x82\xAC 2\n-------\n", "Korr Pro");

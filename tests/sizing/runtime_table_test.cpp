@@ -175,3 +175,53 @@ TEST(RuntimeTable, FileThatCannotBeReadIsReportedByName) {
         << error;
     std::filesystem::remove_all(folder);
 }
+
+TEST(RuntimeTable, LongWholeBoundsKeepTheirExactValue) {
+    // Up to 15 digits a whole bound is exact; beyond, it is read as a
+    // decimal number like any other, without wrapping.
+    const std::string table = record("999999999999999-999999999999999", "15") +
+                              record("1000000000000001-1000000000000001", "16") +
+                              record("0-99999999999999999999", "20") + record("007-007", "lead");
+    auto tags = [&](double total) {
+        Records tags;
+        for (const std::string& found : matches(table, total))
+            tags.push_back(split_record(found)[2]);
+        return tags;
+    };
+    EXPECT_EQ(tags(999999999999999.0), (Records{"15 15", "15 20"}));
+    EXPECT_EQ(tags(1000000000000001.0), (Records{"15 16", "15 20"}));
+    EXPECT_EQ(tags(1000000000000000.0), (Records{"15 20"}));
+    EXPECT_EQ(tags(1e19), (Records{"15 20"})); // above the 20-digit bound wrapped to 64 bits
+    EXPECT_EQ(tags(7), (Records{"15 20", "15 lead"}));
+}
+
+TEST(RuntimeTable, FileReadsAsItsContentWouldWhateverItsSize) {
+    // Several read blocks' worth of records with every kind of line end, so
+    // records and line ends straddle the blocks.
+    std::string table;
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    for (int band = 1; table.size() < 3000000; ++band) {
+        std::string text = record(std::to_string(band) + "-" + std::to_string(band), std::to_string(band));
+        text.resize(text.size() - 2);
+        table += text + ends[band % 3];
+    }
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "vellimar-runtime-table-size-test.txt";
+    std::ofstream(path, std::ios::binary) << table;
+    for (double total : {1.0, 2.0, 20000.0, 31000.0, 99999.0}) {
+        Records from_file, from_text;
+        std::string error;
+        EXPECT_TRUE(matching_records(path.string(), total, from_file, error)) << error;
+        EXPECT_TRUE(match_records(table, path.string(), total, from_text, error)) << error;
+        EXPECT_EQ(from_file, from_text) << total;
+    }
+    // A fault near the end is reported on the same line.
+    std::ofstream(path, std::ios::binary | std::ios::app) << "1-2\r\nno tab\r\n";
+    Records records;
+    std::string file_error, text_error;
+    EXPECT_FALSE(matching_records(path.string(), 1, records, file_error));
+    EXPECT_FALSE(match_records(table + "1-2\r\nno tab\r\n", path.string(), 1, records, text_error));
+    EXPECT_EQ(file_error, text_error);
+    EXPECT_NE(file_error.find("no tab after"), std::string::npos) << file_error;
+    std::filesystem::remove(path);
+}
