@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 
 # Seeds: each data file whole for its reader; for the number rule, the VA
 # fields of the equipment lists and the load bands of the runtime tables.
-mkdir -p "$work"/{lenient_parse,runtime_table,equipment_list,product_info}
+mkdir -p "$work"/{lenient_parse,line_reader,runtime_table,equipment_list,product_info}
 for table in 120 230; do
     # Two bytes of total (300 VA) in front of the table.
     { printf '\001\054'; cat "$data/$table.txt"; } > "$work/runtime_table/$table"
@@ -23,6 +23,10 @@ done
 for list in server network telecom other; do
     cp "$data/$list.txt" "$work/equipment_list/$list"
 done
+# Block sizes of 1, 8 and 17 bytes over lines of every ending.
+printf '\000a\r\nb\rc\nd' > "$work/line_reader/mixed"
+{ printf '\007'; head -20 "$data/server.txt"; } > "$work/line_reader/crlf"
+{ printf '\020\357\273\277'; head -20 "$data/network.txt" | tr '\n' '\r' | tr -d '\n'; } > "$work/line_reader/bom-cr"
 n=0
 for text in $(cut -d, -f3 "$data"/server.txt "$data"/other.txt | tr -d '\r' | sort -u | head -40) \
             1e400 -1e400 nan inf " -12.5e3x" "0.000001" "+.5"; do
@@ -30,7 +34,7 @@ for text in $(cut -d, -f3 "$data"/server.txt "$data"/other.txt | tr -d '\r' | so
 done
 
 status=0
-for target in lenient_parse runtime_table equipment_list product_info; do
+for target in lenient_parse line_reader runtime_table equipment_list product_info; do
     echo "== ${target}_fuzz for ${seconds} s"
     mkdir -p "$work/$target-found"
     options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1)

@@ -148,21 +148,19 @@ std::size_t LineCursor::line_number() const {
     return counted_;
 }
 
-namespace {
-
-// Large enough that a block read costs little next to its lines.
-constexpr std::size_t ReadBlock = 1 << 18;
-
-} // namespace
+namespace {} // namespace
 
 bool LineReader::open(const std::string& path, std::string& error) {
-    *this = LineReader();
+    const std::size_t block = block_;
+    *this = LineReader(block);
     file_.reset(open_data_file(path, error));
     if (!file_)
         return false;
     path_ = path;
-    buffer_.resize(ReadBlock);
-    fill();
+    buffer_.resize(block_);
+    // Enough bytes to tell a byte-order mark, however small the block.
+    while (end_ < ByteOrderMark.size() && fill()) {
+    }
     if (!error_.empty()) {
         error = error_;
         file_.reset();

@@ -54,6 +54,12 @@ class LineCursor {
 // byte-order mark at the start is not part of the first line.
 class LineReader {
   public:
+    // Large enough that a block read costs little next to its lines.
+    static constexpr std::size_t DefaultBlock = 1 << 18;
+    // `block` is the size of the first read; tests and fuzzing make it small
+    // so that lines straddle blocks.
+    explicit LineReader(std::size_t block = DefaultBlock) : block_(block < 1 ? 1 : block) {}
+
     // Opens the file at `path`. On failure returns false and sets `error` as
     // read_data_file does.
     bool open(const std::string& path, std::string& error);
@@ -76,6 +82,7 @@ class LineReader {
     // First CR or LF at or after `from`, or end_ when there is none yet.
     std::size_t line_end_from(std::size_t from);
 
+    std::size_t block_;
     std::unique_ptr<std::FILE, Closer> file_;
     std::string path_;
     std::vector<char> buffer_;

@@ -39,8 +39,8 @@ class DataFile : public ::testing::Test {
         return path.string();
     }
     // The lines LineReader gives for `bytes` written to a file.
-    NumberedLines read_back(const std::string& bytes) {
-        LineReader reader;
+    NumberedLines read_back(const std::string& bytes, std::size_t block = LineReader::DefaultBlock) {
+        LineReader reader(block);
         std::string error;
         EXPECT_TRUE(reader.open(write(bytes), error)) << error;
         NumberedLines lines;
@@ -143,6 +143,15 @@ TEST_F(DataFile, LineReaderGivesTheLinesOfLineCursorWhereverBlocksEnd) {
                                        std::string("a\rb\r"), std::string(""), std::string("\r\n")}) {
         SCOPED_TRACE(content.substr(0, 20));
         EXPECT_EQ(read_back(content), numbered_lines_of(content));
+    }
+}
+
+TEST_F(DataFile, LineReaderWithTinyBlocksStillSkipsAByteOrderMarkAndSplitsEveryLineEnd) {
+    for (std::size_t block : {1, 2, 3, 5}) {
+        SCOPED_TRACE(block);
+        for (const std::string& content : {std::string("\xEF\xBB\xBF\0\n\0"), std::string("\xEF\xBB\xBF"),
+                                           std::string("ab\r\ncd\ref\ngh\r\r\n\n")})
+            EXPECT_EQ(read_back(content, block), numbered_lines_of(content));
     }
 }
 
