@@ -219,3 +219,31 @@ TEST(ReadDataFile, ReadsBytesOrSaysWhichFileFailed) {
     EXPECT_NE(error.find("folder"), std::string::npos);
     std::filesystem::remove_all(dir);
 }
+
+TEST_F(DataFile, ReadDataFileRefusesTheFirstLineLongerThanTheLimitWhateverItsLineEnds) {
+    const std::string longest(MaxLineLength, 'x');
+    const std::string over(MaxLineLength + 1, 'x');
+    struct Case {
+        std::string content;
+        std::size_t refused_line; // 0: read
+    } cases[] = {
+        {"\xEF\xBB\xBF" + longest + "\r\n" + longest, 0},
+        {longest + "\r" + longest + "\n" + longest + "\r\n", 0},
+        {repeated("short line\r\n", 20000) + longest, 0},
+        {"a\r\n" + over + "\r\nb", 2},
+        {"a\rb\r" + over, 3},
+        {repeated("short\n", 30000) + over + "\nlast\n" + over, 30001},
+        {"\xEF\xBB\xBF" + over, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused_line);
+        std::string content, error;
+        const bool read = read_data_file(write(c.content), content, error);
+        EXPECT_EQ(read, c.refused_line == 0);
+        if (read)
+            EXPECT_EQ(content, c.content);
+        else
+            EXPECT_EQ(error, "The data file \"" + path.string() + "\" cannot be used: line " +
+                                 std::to_string(c.refused_line) + " is longer than 65536 bytes.");
+    }
+}
