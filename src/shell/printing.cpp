@@ -24,7 +24,8 @@ bool cups_took_last_job() {
     using LastError = ipp_status_t (*)();
     static const auto last_error =
         reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
-    return last_error && last_error() < IPP_STATUS_REDIRECTION_OTHER_SITE;
+    // Without libcups the job did not go through CUPS: Qt's own answer stands.
+    return !last_error || last_error() < IPP_STATUS_REDIRECTION_OTHER_SITE;
 }
 
 } // namespace
