@@ -347,4 +347,13 @@ std::string decode_line(std::string_view raw) {
     return out;
 }
 
+std::string excerpt(std::string_view raw, std::size_t longest) {
+    if (raw.size() <= longest)
+        return decode_line(raw);
+    std::size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(raw[cut]) & 0xC0) == 0x80)
+        --cut;
+    return decode_line(raw.substr(0, cut)) + "...";
+}
+
 } // namespace vellimar

@@ -100,6 +100,11 @@ class LineReader {
 // Windows-1252.
 std::string decode_line(std::string_view raw);
 
+// The start of a raw text, fit to quote in a message: decoded as a line is,
+// and cut at a character boundary after at most `longest` bytes, with "..."
+// where it was cut.
+std::string excerpt(std::string_view raw, std::size_t longest);
+
 // The same without a copy when `raw` is already valid UTF-8 (the usual
 // case); otherwise the decoded text is put in `scratch` and viewed there.
 std::string_view decoded_view(std::string_view raw, std::string& scratch);

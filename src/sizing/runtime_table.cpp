@@ -62,13 +62,7 @@ bool read_bound(std::string_view text, double& value) {
 
 // A bound as the user may see it in a message: short, and valid UTF-8.
 std::string shown_bound(std::string_view raw) {
-    constexpr std::size_t Longest = 40;
-    if (raw.size() <= Longest)
-        return decode_line(raw);
-    std::size_t cut = Longest;
-    while (cut > 0 && (static_cast<unsigned char>(raw[cut]) & 0xC0) == 0x80)
-        --cut;
-    return decode_line(raw.substr(0, cut)) + "...";
+    return excerpt(raw, 40);
 }
 
 std::string quoted(const std::string& text) {

@@ -247,3 +247,12 @@ TEST_F(DataFile, ReadDataFileRefusesTheFirstLineLongerThanTheLimitWhateverItsLin
                                  std::to_string(c.refused_line) + " is longer than 65536 bytes.");
     }
 }
+
+TEST(Excerpt, CutsAtACharacterBoundaryAndSaysItWasCut) {
+    EXPECT_EQ(excerpt("short", 5), "short");
+    EXPECT_EQ(excerpt("abcdef", 4), "abcd...");
+    // "é" is two bytes: a cut inside it keeps the whole character out.
+    EXPECT_EQ(excerpt("abc\xC3\xA9z", 4), "abc...");
+    // Windows-1252 text is decoded as a line is.
+    EXPECT_EQ(excerpt("M\xFCller GmbH", 6), "M\xC3\xBCller...");
+}

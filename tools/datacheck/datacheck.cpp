@@ -31,13 +31,7 @@ std::string in_quotes(std::string_view text) {
 
 // Texts from the file, cut short and made valid UTF-8 for the report.
 std::string shown(std::string_view raw) {
-    constexpr std::size_t Longest = 60;
-    if (raw.size() <= Longest)
-        return in_quotes(decode_line(raw));
-    std::size_t cut = Longest;
-    while (cut > 0 && (static_cast<unsigned char>(raw[cut]) & 0xC0) == 0x80)
-        --cut;
-    return in_quotes(decode_line(raw.substr(0, cut)) + "...");
+    return in_quotes(excerpt(raw, 60));
 }
 
 std::string band_text(double lower, double upper) {
