@@ -17,8 +17,9 @@ using namespace vellimar;
 
 namespace {
 
+// In the working directory, which the runner removes afterwards.
 const std::string& scratch_path() {
-    static const std::string path = "/tmp/line_reader_fuzz_" + std::to_string(::getpid()) + ".txt";
+    static const std::string path = "line_reader_fuzz_" + std::to_string(::getpid()) + ".txt";
     return path;
 }
 
