@@ -40,6 +40,9 @@ Form1::Form1() : Screen("Form1", ApplicationTitle, 4680, 4635) {
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Select Runtime..."));
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo1_Edited);
+    // The combo box would select the item that reads like the typed text when
+    // editing ends (focus lost, Return); a typed runtime selects nothing.
+    disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
 
     List2 = make_control<QListWidget>(this, "List2", twipsRect(0, 1080, 135, 2790));
     List2->hide();

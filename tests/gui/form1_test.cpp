@@ -1,4 +1,5 @@
 // The load list screen: totals, clearing, help, the runtime box, exit.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "entry/form6.h"
 #include "gui_test.h"
 #include "loadlist/form1.h"
+#include "results/form3.h"
 #include "shell/imagebutton.h"
 #include "shell/screens.h"
 
@@ -114,6 +116,33 @@ TEST_F(LoadList, TypingIntoTheRuntimeBoxSelectsNoItem) {
     QTest::keyClicks(combo->lineEdit(), "15");
     EXPECT_EQ(combo->currentText(), "15");
     EXPECT_EQ(combo->currentIndex(), -1);
+}
+
+// Whatever ends the editing (a click elsewhere, Tab, Return, the screen
+// going away), a typed runtime stays typed even when it reads like an item.
+TEST_F(LoadList, TypedRuntimeStaysTypedWhenEditingEnds) {
+    write_file(QStringLiteral("120.txt"), "0-500\ttyped\tm15\tm30\tm60\tm120\tm240\tm480\r\n");
+    list().show();
+    add(QStringLiteral("100"));
+    QComboBox* combo = list().Combo1;
+    for (Qt::Key ending : {Qt::Key_unknown, Qt::Key_Tab, Qt::Key_Return}) {
+        combo->setCurrentIndex(0);
+        list().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
+        combo->lineEdit()->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), "60 min./ 1 hour");
+        if (ending != Qt::Key_unknown)
+            QTest::keyClick(combo->lineEdit(), ending);
+        click(list().Label3);
+        ASSERT_TRUE(screens::form3().isVisible()) << ending;
+        EXPECT_EQ(screens::form3().res[0]->text(), "typed") << ending;
+        EXPECT_EQ(combo->currentIndex(), -1) << ending;
+        // Back again: the typed text is still there, still typed.
+        click(screens::form3().Label13);
+        EXPECT_EQ(combo->currentText(), "60 min./ 1 hour");
+        EXPECT_EQ(combo->currentIndex(), -1);
+    }
 }
 
 TEST_F(LoadList, ClosingTheWindowEndsTheProgram) {

@@ -76,15 +76,16 @@ TEST_F(Picker, SortedListsKeepEachModelWithItsOwnVa) {
     write_file("telecom.txt",
                "zeta corp,Z,1\r\n"
                "Mira,zulu,400\r\nMira,Alpha,100\r\nMira,beta,200\r\nMira,Alpha,150\r\nMira,ALPHA,50\r\n"
-               "Beacon,B,2\r\n");
+               "Mira,\xc3\x96sa,60\r\nBeacon,B,2\r\n\xc9lan,E,3\r\n");
     open(&Form6::Image4);
-    EXPECT_EQ(manufacturers(), (QStringList{"Beacon", "Mira", "zeta corp"}));
-    choose_manufacturer(1);
+    // Accented letters (UTF-8 or Windows-1252) sort beside their base letter.
+    EXPECT_EQ(manufacturers(), (QStringList{"Beacon", "\u00c9lan", "Mira", "zeta corp"}));
+    choose_manufacturer(2);
     // Ignoring case, equal names keep their file order; identical lines are two entries.
-    EXPECT_EQ(models(), (QStringList{"Alpha", "Alpha", "ALPHA", "beta", "zulu"}));
-    EXPECT_EQ(vas(), (QStringList{"100", "150", "50", "200", "400"}));
+    EXPECT_EQ(models(), (QStringList{"Alpha", "Alpha", "ALPHA", "beta", "\u00d6sa", "zulu"}));
+    EXPECT_EQ(vas(), (QStringList{"100", "150", "50", "200", "60", "400"}));
 
-    const std::pair<int, const char*> picks[] = {{3, "200"}, {1, "150"}, {4, "400"}, {2, "50"}};
+    const std::pair<int, const char*> picks[] = {{3, "200"}, {1, "150"}, {5, "400"}, {2, "50"}};
     for (auto [row, va] : picks) {
         add_model(row);
         EXPECT_EQ(last_description(), "Mira " + models().at(row));
@@ -232,7 +233,7 @@ TEST_F(Picker, KeyboardChoosesManufacturerAndModel) {
     picker().activateWindow();
     picker().manuf->setFocus();
     EXPECT_TRUE(models().isEmpty()); // focus alone chooses nothing
-    QTest::keyClick(picker().manuf, Qt::Key_Down);
+    QTest::keyClick(picker().manuf, Qt::Key_Space);
     EXPECT_EQ(models(), (QStringList{"A1", "A2"}));
     QTest::keyClick(picker().manuf, Qt::Key_Down);
     EXPECT_EQ(models(), QStringList{"B1"});

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTest>
+#include <QWindow>
 
 #include "shell/imagebutton.h"
 #include "shell/screens.h"
@@ -35,6 +36,17 @@ enum class Action { Press, Release, Click };
 void mouse(QWidget* target, Qt::MouseButton button, Action action) {
     QWidget* window = target->window();
     QPoint at = target->mapTo(window, target->rect().center());
+    // Through the window, as the window system delivers it: the widget under
+    // the mouse gets the event, and the focus moves the way a click moves it.
+    if (QWindow* handle = window->windowHandle(); handle && window->isVisible()) {
+        if (action == Action::Press)
+            QTest::mousePress(handle, button, {}, at);
+        else if (action == Action::Release)
+            QTest::mouseRelease(handle, button, {}, at);
+        else
+            QTest::mouseClick(handle, button, {}, at);
+        return;
+    }
     QWidget* hit = window->childAt(at);
     if (!hit)
         hit = window;
