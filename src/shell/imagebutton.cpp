@@ -29,7 +29,8 @@ void Picture::paintEvent(QPaintEvent*) {
 ImageButton::ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
     : Picture(parent, name, bitmap, left, top) {
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click does not take the focus; Tab does.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ImageButton::set_press_positions(QPoint pressed, QPoint released) {
@@ -57,7 +58,7 @@ void ImageButton::release() {
 
 void ImageButton::paintEvent(QPaintEvent* event) {
     Picture::paintEvent(event);
-    if (!hasFocus())
+    if (!shows_focus_frame())
         return;
     // A dotted focus frame inside the face (around the whole of an icon).
     const bool icon = bitmap() == Bitmap::Help || bitmap() == Bitmap::Info;
@@ -82,7 +83,24 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+bool ImageButton::shows_focus_frame() const {
+    return hasFocus() && keyboard_focus_;
+}
+
+void ImageButton::focusInEvent(QFocusEvent* event) {
+    // The focus a window hands its first control when it opens shows no
+    // frame until a key is used.
+    const Qt::FocusReason reason = event->reason();
+    keyboard_focus_ =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    Picture::focusInEvent(event);
+}
+
 void ImageButton::keyPressEvent(QKeyEvent* event) {
+    if (!keyboard_focus_) {
+        keyboard_focus_ = true;
+        update();
+    }
     int key = event->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (!event->isAutoRepeat() && !key_down_) {

@@ -39,6 +39,8 @@ class ImageButton : public Picture {
     void set_caption(const QString& caption);
 
     bool has_pressed_look() const { return has_press_look_; }
+    // The dotted frame shows only while the focus is the keyboard's.
+    bool shows_focus_frame() const;
 
   signals:
     void mouseDown();
@@ -49,6 +51,7 @@ class ImageButton : public Picture {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -60,6 +63,7 @@ class ImageButton : public Picture {
     QPoint released_;
     bool has_press_look_ = false;
     bool key_down_ = false;
+    bool keyboard_focus_ = false;
 };
 
 } // namespace vellimar

@@ -1,7 +1,10 @@
 // The category menu: start-up, the own-VA entry, help and navigation.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
+#include <QWindow>
 
 #include "entry/form2.h"
 #include "entry/form6.h"
@@ -37,6 +40,40 @@ TEST_F(CategoryMenu, StartUpShowsOnlyTheCategoryMenu) {
         EXPECT_FALSE(screens::exists(other)) << "Form" << other;
     EXPECT_EQ(menu().windowTitle(), "Vellimar UPS Selector");
     EXPECT_EQ(menu().size(), QSize(301, 326));
+}
+
+// A click leaves the focus where it was; only the keyboard shows a frame.
+TEST_F(CategoryMenu, FocusFrameShowsOnlyAfterTab) {
+    start_selector();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu()));
+    const QList<ImageButton*> buttons = menu().findChildren<ImageButton*>();
+    const auto framed = [&] {
+        QStringList names;
+        for (ImageButton* button : buttons)
+            if (button->shows_focus_frame())
+                names << button->objectName();
+        return names;
+    };
+    EXPECT_EQ(framed(), QStringList());
+    QWidget* before = QApplication::focusWidget();
+    click(menu().Image7);
+    EXPECT_EQ(QApplication::focusWidget(), before);
+    EXPECT_EQ(framed(), QStringList());
+    QTest::keyClick(&menu(), Qt::Key_Tab);
+    EXPECT_EQ(framed().size(), 1);
+}
+
+// The release goes to the pressed button wherever the mouse is let go, and
+// only a release over the button clicks.
+TEST_F(CategoryMenu, PressReleasedOutsideTheButtonDoesNotClick) {
+    start_selector();
+    QWindow* window = menu().windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, menu().Label2->geometry().center());
+    EXPECT_EQ(menu().Image2->position_twips(), QPoint(390, 1305));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, menu().height() - 5));
+    EXPECT_EQ(menu().Image2->position_twips(), QPoint(405, 1275));
+    EXPECT_FALSE(screens::exists(2));
+    EXPECT_TRUE(menu().isVisible());
 }
 
 TEST_F(CategoryMenu, OwnVaAppendsAnItemAndShowsTheLoadList) {
