@@ -29,7 +29,11 @@ QComboBox* make_parts_list(QWidget* parent, const char* name, int top, const QSt
     combo->setAccessibleName(prompt);
     for (auto [text, va] : items)
         combo->addItem(QString::fromLatin1(text), va);
+    // The prompt stands in the box as its text, not greyed out like a hint.
     combo->setPlaceholderText(prompt);
+    QPalette palette = combo->palette();
+    palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::ButtonText));
+    combo->setPalette(palette);
     combo->setCurrentIndex(-1);
     return combo;
 }

@@ -89,6 +89,9 @@ TEST_F(Estimator, ListsStartOnTheirPromptsWithTheirFigures) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.combo->placeholderText(), c.prompt);
+        // The prompt is drawn as the box's text, not as a greyed hint.
+        EXPECT_EQ(c.combo->palette().color(QPalette::PlaceholderText),
+                  c.combo->palette().color(QPalette::ButtonText));
         EXPECT_EQ(c.combo->currentIndex(), -1);
         EXPECT_FALSE(c.combo->isEditable());
         QStringList items;
