@@ -1,7 +1,9 @@
 #include "entry/form2.h"
 
+#include <QCollator>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <utility>
@@ -23,8 +25,27 @@ namespace {
 // list cannot part a model from its VA.
 constexpr int VaRole = Qt::UserRole;
 
-bool before_ignoring_case(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+// Alphabetical as a reader expects, accented letters beside their base
+// letter, case ignored; equal texts keep their file order.
+template <typename T, typename TextOf> void sort_alphabetically(std::vector<T>& entries, TextOf text_of) {
+    // Qt compares code points in the C locale; the common order of the
+    // Latin letters stands in for it there.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(collator.sortKey(text_of(entries[i])), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    std::vector<T> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
 }
 
 QListWidget* make_list(QWidget* parent, const char* name, const QRect& area) {
@@ -111,14 +132,14 @@ void Form2::getmanufs() {
         show_message(QString::fromStdString(error), MessageIcon::Critical);
         return;
     }
-    QStringList names;
-    names.reserve(static_cast<qsizetype>(runs.size()));
+    std::vector<QString> names;
+    names.reserve(runs.size());
     for (const std::string& name : runs)
-        names.append(QString::fromStdString(name));
+        names.push_back(QString::fromStdString(name));
     // Sorted once here rather than item by item, so long lists fill at once.
-    std::stable_sort(names.begin(), names.end(), before_ignoring_case);
+    sort_alphabetically(names, [](const QString& name) { return name; });
     const QSignalBlocker blocker(manuf);
-    manuf->addItems(names);
+    manuf->addItems(QStringList(names.begin(), names.end()));
 }
 
 void Form2::manuf_Click() {
@@ -144,8 +165,7 @@ void Form2::getmodels() {
     models.reserve(lines.size());
     for (const EquipmentLine& line : lines)
         models.emplace_back(QString::fromStdString(line.model), QString::fromStdString(line.va));
-    std::stable_sort(models.begin(), models.end(),
-                     [](const auto& a, const auto& b) { return before_ignoring_case(a.first, b.first); });
+    sort_alphabetically(models, [](const auto& entry) { return entry.first; });
 
     QStringList texts;
     QStringList vas;
