@@ -15,7 +15,7 @@
 #include "loadlist/form1.h"
 #include "results/form3.h"
 #include "shell/screens.h"
-#include "sizing/runtime_table.h"
+#include "core/runtime_table.h"
 
 namespace vellimar::bench {
 namespace {

@@ -12,7 +12,7 @@
 #include "bench/harness.h"
 #include "loadlist/form1.h"
 #include "results/form5.h"
-#include "results/productinfo.h"
+#include "core/product_info.h"
 #include "shell/screens.h"
 
 namespace vellimar::bench {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "datacheck/datacheck.h"
-#include "entry/equipment.h"
+#include "core/equipment_list.h"
 #include "fuzz_check.h"
 
 using namespace vellimar;

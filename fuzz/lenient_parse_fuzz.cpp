@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/numbers.h"
+#include "core/numbers.h"
 #include "fuzz_check.h"
 
 using namespace vellimar;

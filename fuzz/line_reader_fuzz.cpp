@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/textfile.h"
+#include "core/textfile.h"
 #include "fuzz_check.h"
 
 using namespace vellimar;

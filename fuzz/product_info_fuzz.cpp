@@ -7,7 +7,7 @@
 
 #include "datacheck/datacheck.h"
 #include "fuzz_check.h"
-#include "results/productinfo.h"
+#include "core/product_info.h"
 
 using namespace vellimar;
 

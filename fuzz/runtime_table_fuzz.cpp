@@ -9,7 +9,7 @@
 
 #include "datacheck/datacheck.h"
 #include "fuzz_check.h"
-#include "sizing/runtime_table.h"
+#include "core/runtime_table.h"
 
 using namespace vellimar;
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "entry/equipment.h"
+#include "core/equipment_list.h"
 #include "entry/form6.h"
 #include "loadlist/form1.h"
 #include "shell/imagebutton.h"

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "common/numbers.h"
+#include "core/numbers.h"
 #include "entry/form6.h"
 #include "loadlist/form1.h"
 #include "shell/imagebutton.h"

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "common/numbers.h"
+#include "core/numbers.h"
 #include "entry/form2.h"
 #include "entry/form4.h"
 #include "loadlist/form1.h"

@@ -10,7 +10,7 @@
 
 #include "loadlist/form1.h"
 #include "results/printout.h"
-#include "results/productinfo.h"
+#include "core/product_info.h"
 #include "shell/bitmaps.h"
 #include "shell/look.h"
 #include "shell/platform.h"

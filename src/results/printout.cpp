@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <array>
 
-#include "results/resultspage.h"
+#include "core/results_page.h"
 #include "shell/maker.h"
 #include "shell/platform.h"
 

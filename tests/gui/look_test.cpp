@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <set>
 
-#include "common/textfile.h"
+#include "core/textfile.h"
 
 #include "entry/form2.h"
 #include "entry/form4.h"
@@ -17,7 +17,7 @@
 #include "shell/imagebutton.h"
 #include "shell/look.h"
 #include "shell/screens.h"
-#include "sizing/runtime_table.h"
+#include "core/runtime_table.h"
 
 namespace vellimar {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "results/productinfo.h"
+#include "core/product_info.h"
 
 namespace vellimar::datacheck {
 namespace {

@@ -8,11 +8,11 @@
 #include <optional>
 #include <utility>
 
-#include "common/numbers.h"
-#include "common/textfile.h"
-#include "entry/equipment.h"
-#include "results/productinfo.h"
-#include "sizing/runtime_table.h"
+#include "core/equipment_list.h"
+#include "core/numbers.h"
+#include "core/product_info.h"
+#include "core/runtime_table.h"
+#include "core/textfile.h"
 
 namespace vellimar::datacheck {
 
@@ -24,10 +24,6 @@ constexpr std::size_t RecordsPerBand = 7;
 constexpr std::size_t FirstModelField = 2;
 // The viewer opens nothing for a shorter model text.
 constexpr std::size_t ShortestModel = 3;
-
-std::string in_quotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
 
 // Texts from the file, cut short and made valid UTF-8 for the report.
 std::string shown(std::string_view raw) {
@@ -42,10 +38,6 @@ std::string band_text(double lower, double upper) {
 std::size_t characters(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-bool contains(std::string_view text, std::string_view part) {
-    return text.find(part) != std::string_view::npos;
 }
 
 class Report {

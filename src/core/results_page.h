@@ -1,15 +1,15 @@
 #pragma once
 // The printed results page: title, total and runtime, then the proposed model
 // of each UPS class above the class's name.
-#include <array>
 #include <string>
+
+#include "core/suggestion.h"
 
 namespace vellimar {
 
 // The 27 lines of the page, each ended by CR LF. `total` and `runtime` are
 // the captions of the results screen as they stand (the total keeps its
 // leading space); `models` the seven model captions in class order.
-std::string results_page_text(const std::string& total, const std::string& runtime,
-                              const std::array<std::string, 7>& models, const std::string& web_address);
+std::string results_page_text(const std::string& total, const std::string& runtime, const ClassTexts& models);
 
 } // namespace vellimar

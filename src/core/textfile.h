@@ -14,6 +14,11 @@ namespace vellimar {
 // file is not a data file at all, and a screen showing it would stall.
 constexpr std::size_t MaxLineLength = 64 * 1024;
 
+// Closes a C file when its owner goes.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
 // Reads the ordinary file at `path` into `content`. On failure, for a
 // folder, device or pipe, or when a line is longer than MaxLineLength bytes,
 // returns false and sets `error` to a sentence naming the file (and the
@@ -73,9 +78,6 @@ class LineReader {
     const std::string& error() const { return error_; }
 
   private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
     // Keeps the unread bytes and reads more after them; false when nothing
     // more came.
     bool fill();
@@ -83,7 +85,7 @@ class LineReader {
     std::size_t line_end_from(std::size_t from);
 
     std::size_t block_;
-    std::unique_ptr<std::FILE, Closer> file_;
+    std::unique_ptr<std::FILE, FileCloser> file_;
     std::string path_;
     std::vector<char> buffer_;
     std::size_t pos_ = 0; // unread bytes are [pos_, end_)
@@ -95,6 +97,11 @@ class LineReader {
     std::size_t next_cr_ = std::string_view::npos;
     std::size_t next_lf_ = std::string_view::npos;
 };
+
+// A text in double quotes, as messages name files and quote file texts.
+std::string in_quotes(std::string_view text);
+// Whether `part` stands anywhere in `text`.
+bool contains(std::string_view text, std::string_view part);
 
 // A line as UTF-8: kept as it is where it is valid UTF-8, otherwise read as
 // Windows-1252.

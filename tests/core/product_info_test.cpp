@@ -1,4 +1,4 @@
-#include "results/productinfo.h"
+#include "core/product_info.h"
 
 #include <filesystem>
 #include <fstream>

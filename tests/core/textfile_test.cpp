@@ -1,4 +1,4 @@
-#include "common/textfile.h"
+#include "core/textfile.h"
 
 #include <filesystem>
 #include <fstream>

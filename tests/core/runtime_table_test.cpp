@@ -1,4 +1,4 @@
-#include "sizing/runtime_table.h"
+#include "core/runtime_table.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "common/textfile.h"
+#include "core/textfile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,36 +11,28 @@ namespace vellimar {
 
 namespace {
 
-std::string quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Opens a data file for reading, or says why it cannot be.
 std::FILE* open_data_file(const std::string& path, std::string& error) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         // A device may never end and opening a pipe waits for a writer.
-        error = "The data file " + quoted(path) + " could not be read: " +
+        error = "The data file " + in_quotes(path) + " could not be read: " +
                 (S_ISDIR(info.st_mode) ? "it is a folder, not a file." : "it is not an ordinary file.");
         return nullptr;
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        error = "The data file " + quoted(path) + " could not be opened: " + std::strerror(errno) + ".";
+        error = "The data file " + in_quotes(path) + " could not be opened: " + std::strerror(errno) + ".";
     return file;
 }
 
 std::string line_too_long(const std::string& path, std::size_t line_number) {
-    return "The data file " + quoted(path) + " cannot be used: line " + std::to_string(line_number) +
+    return "The data file " + in_quotes(path) + " cannot be used: line " + std::to_string(line_number) +
            " is longer than " + std::to_string(MaxLineLength) + " bytes.";
 }
 
 std::string read_failure(const std::string& path) {
-    return "The data file " + quoted(path) + " could not be read: " + std::strerror(errno) + ".";
+    return "The data file " + in_quotes(path) + " could not be read: " + std::strerror(errno) + ".";
 }
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -354,6 +346,14 @@ std::string excerpt(std::string_view raw, std::size_t longest) {
     while (cut > 0 && (static_cast<unsigned char>(raw[cut]) & 0xC0) == 0x80)
         --cut;
     return decode_line(raw.substr(0, cut)) + "...";
+}
+
+std::string in_quotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
 }
 
 } // namespace vellimar

@@ -1,10 +1,10 @@
-#include "sizing/runtime_table.h"
+#include "core/runtime_table.h"
 
 #include <charconv>
 #include <cstdint>
 #include <system_error>
 
-#include "common/textfile.h"
+#include "core/textfile.h"
 
 namespace vellimar {
 
@@ -65,10 +65,6 @@ std::string shown_bound(std::string_view raw) {
     return excerpt(raw, 40);
 }
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 } // namespace
 
 bool read_load_band(std::string_view record, double& lower, double& upper, std::string& reason) {
@@ -80,16 +76,16 @@ bool read_load_band(std::string_view record, double& lower, double& upper, std::
     std::string_view band = record.substr(0, tab);
     std::size_t dash = band.find('-');
     if (dash == std::string_view::npos) {
-        reason = "its load band " + quoted(shown_bound(band)) + " has no \"-\" between the two bounds.";
+        reason = "its load band " + in_quotes(shown_bound(band)) + " has no \"-\" between the two bounds.";
         return false;
     }
     if (!read_bound(band.substr(0, dash), lower)) {
-        reason = "the lower bound " + quoted(shown_bound(band.substr(0, dash))) +
+        reason = "the lower bound " + in_quotes(shown_bound(band.substr(0, dash))) +
                  " of its load band is not a number.";
         return false;
     }
     if (!read_bound(band.substr(dash + 1), upper)) {
-        reason = "the upper bound " + quoted(shown_bound(band.substr(dash + 1))) +
+        reason = "the upper bound " + in_quotes(shown_bound(band.substr(dash + 1))) +
                  " of its load band is not a number.";
         return false;
     }
@@ -117,7 +113,7 @@ bool match_lines(Lines& lines, const std::string& name, double total, std::vecto
         double upper = 0;
         if (!read_load_band(line, lower, upper, reason)) {
             records.clear();
-            error = "The runtime table " + quoted(name) + " has a malformed record on line " +
+            error = "The runtime table " + in_quotes(name) + " has a malformed record on line " +
                     std::to_string(lines.line_number()) + ": " + reason;
             return false;
         }

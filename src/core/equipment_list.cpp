@@ -1,6 +1,6 @@
-#include "entry/equipment.h"
+#include "core/equipment_list.h"
 
-#include "common/textfile.h"
+#include "core/textfile.h"
 
 namespace vellimar {
 

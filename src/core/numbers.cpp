@@ -1,4 +1,4 @@
-#include "common/numbers.h"
+#include "core/numbers.h"
 
 #include <cfloat>
 #include <charconv>

@@ -1,14 +1,10 @@
-#include "results/productinfo.h"
+#include "core/product_info.h"
 
-#include "common/textfile.h"
+#include "core/textfile.h"
 
 namespace vellimar {
 
 namespace {
-
-bool contains(std::string_view text, std::string_view part) {
-    return text.find(part) != std::string_view::npos;
-}
 
 // A line with ten hyphens opens a section; one with seven ends a body.
 constexpr std::string_view SectionSeparator = "----------";

@@ -1,4 +1,4 @@
-#include "entry/equipment.h"
+#include "core/equipment_list.h"
 
 #include <filesystem>
 #include <fstream>
@@ -6,8 +6,8 @@
 #include <set>
 #include <unistd.h>
 
-#include "common/numbers.h"
-#include "common/textfile.h"
+#include "core/numbers.h"
+#include "core/textfile.h"
 
 using namespace vellimar;
 

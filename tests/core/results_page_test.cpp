@@ -1,4 +1,4 @@
-#include "results/resultspage.h"
+#include "core/results_page.h"
 
 #include <gtest/gtest.h>
 
