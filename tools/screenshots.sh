@@ -10,7 +10,7 @@ if [ -z "${SHOTS_INSIDE_X:-}" ]; then
     export SHOTS_INSIDE_X=1
     exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$build"
 fi
-out=$root/docs
+out=${SHOTS_OUT:-$root/docs}
 selector=$build/vellimar-ups-selector
 cd "$root/data"
 
@@ -19,7 +19,7 @@ cd "$root/data"
 shoot() { # window file
     sleep 0.3
     import -window "$1" "$out/$2"
-    echo "wrote docs/$2"
+    echo "wrote $out/$2"
 }
 
 "$selector" &
@@ -54,7 +54,7 @@ click_twips "$results" 315 2227
 viewer=$(window_of "Information Viewer")
 sleep 0.3
 import -window root "$out/information-viewer.png"
-echo "wrote docs/information-viewer.png"
+echo "wrote $out/information-viewer.png"
 click_twips "$viewer" 5797 180
 
 # Back to the menu and the general computer estimator.

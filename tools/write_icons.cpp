@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "shell/bitmaps.h"
+#include "ui/bitmaps.h"
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

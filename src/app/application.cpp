@@ -1,0 +1,30 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "app/registry.h"
+#include "screens/category_menu.h"
+#include "ui/bitmaps.h"
+#include "ui/look.h"
+
+namespace vellimar {
+
+void setup_application(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Vellimar UPS Selector"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vellimar-ups-selector"));
+    // One style everywhere, so the screens look as laid out on any desktop.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    install_font_substitutes();
+    app.setWindowIcon(application_icon());
+}
+
+} // namespace vellimar
+
+namespace vellimar {
+
+void start_selector() {
+    registry().categoryMenu().show();
+}
+
+} // namespace vellimar

@@ -1,0 +1,81 @@
+#include "app/registry.h"
+
+#include <cstring>
+
+#include "screens/category_menu.h"
+#include "screens/computer_estimator.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/model_picker.h"
+#include "screens/results_screen.h"
+
+namespace vellimar {
+
+Registry::Registry() = default;
+
+Registry::~Registry() {
+    reset();
+}
+
+template <typename S> S& Registry::touch(std::unique_ptr<S>& slot) {
+    if (!slot) {
+        slot = std::make_unique<S>(*this);
+        slot->load();
+    }
+    return *slot;
+}
+
+CategoryMenu& Registry::categoryMenu() {
+    return touch(menu_);
+}
+LoadListScreen& Registry::loadList() {
+    return touch(loadList_);
+}
+ModelPicker& Registry::modelPicker() {
+    return touch(picker_);
+}
+ComputerEstimator& Registry::computerEstimator() {
+    return touch(estimator_);
+}
+ResultsScreen& Registry::results() {
+    return touch(results_);
+}
+InfoViewer& Registry::infoViewer() {
+    return touch(viewer_);
+}
+
+void Registry::closeInfoViewer(const InfoViewer* viewer) {
+    if (!viewer_ || viewer_.get() != viewer)
+        return;
+    // The viewer may be closing from inside its own handler: hide it now and
+    // let the event loop delete it once that handler has returned.
+    InfoViewer* closing = viewer_.release();
+    closing->hide();
+    closing->deleteLater();
+}
+
+bool Registry::exists(const char* name) const {
+    const std::pair<const char*, bool> screens[] = {
+        {"Form1", loadList_ != nullptr},  {"Form2", picker_ != nullptr}, {"Form3", results_ != nullptr},
+        {"Form4", estimator_ != nullptr}, {"Form5", viewer_ != nullptr}, {"Form6", menu_ != nullptr}};
+    for (auto [screen, made] : screens)
+        if (std::strcmp(screen, name) == 0)
+            return made;
+    return false;
+}
+
+void Registry::reset() {
+    viewer_.reset();
+    results_.reset();
+    picker_.reset();
+    estimator_.reset();
+    loadList_.reset();
+    menu_.reset();
+}
+
+Registry& registry() {
+    static Registry the_registry;
+    return the_registry;
+}
+
+} // namespace vellimar

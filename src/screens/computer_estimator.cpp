@@ -1,0 +1,135 @@
+#include "screens/computer_estimator.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "core/computer_estimate.h"
+#include "screens/category_menu.h"
+#include "screens/load_list_screen.h"
+#include "screens/screens.h"
+#include "ui/image_button.h"
+#include "ui/layout.h"
+#include "ui/platform.h"
+
+namespace vellimar {
+
+namespace {
+
+// A selection-only list that shows its prompt, in the box's own text colour,
+// until a part is chosen.
+void fill_parts(QComboBox* box, const PartList& parts) {
+    for (int i = 0; i < parts.count; ++i)
+        box->addItem(QString::fromUtf8(parts.parts[i].name));
+    box->setPlaceholderText(QString::fromUtf8(parts.prompt));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::ButtonText));
+    box->setPalette(palette);
+    box->setCurrentIndex(-1);
+}
+
+} // namespace
+
+ComputerEstimator::ComputerEstimator(Screens& screens)
+    : Screen("Form4", QStringLiteral("General Computer"), 4740, 5475), screens_(screens) {
+    lay_out(this,
+            {
+                {"Combo3", Kind::Combo, 435, 690, 3855, 315, "Select Computer Type:"},
+                {"Combo1", Kind::Combo, 435, 1170, 3855, 315, "Select Processor:"},
+                {"Combo2", Kind::Combo, 435, 1650, 3855, 315, "Select Monitor:"},
+                {"Check1", Kind::Check, 1155, 2055, 255, 255, "CD-ROM"},
+                {"Check2", Kind::Check, 1155, 2415, 255, 255, "Modem"},
+                {"Check3", Kind::Check, 1155, 2775, 255, 255, "Speakers"},
+                {"Check4", Kind::Check, 1155, 3135, 255, 255, "Scanner"},
+                {"Check5", Kind::Check, 1155, 3495, 255, 255, "External Drive (Zip, Jaz, etc)"},
+                {"Check6", Kind::Check, 1155, 3975, 255, 255, "Other Device VA:"},
+                {"Text2", Kind::TextBox, 2820, 3945, 975, 285, "Other Device VA"},
+                {"Image1",
+                 Kind::Button,
+                 2595,
+                 4560,
+                 1845,
+                 735,
+                 "Add This System",
+                 Font::Screen,
+                 false,
+                 "Add this computer configuration to the list",
+                 {2580, 4590},
+                 {2595, 4560}},
+                {"Image2",
+                 Kind::Button,
+                 315,
+                 4560,
+                 1845,
+                 735,
+                 "Cancel",
+                 Font::Screen,
+                 false,
+                 "Cancel",
+                 {300, 4590},
+                 {315, 4560}},
+                {"Image3", Kind::Icon, 4290, 15, 435, 450, "Help", Font::Screen, false, "Help"},
+                {"Label4", Kind::Label, 75, 165, 3975, 540,
+                 "Select general computer components:", Font::Heading, true},
+                {"Label5", Kind::Label, 1440, 2100, 840, 270, "CD-ROM"},
+                {"Label6", Kind::Label, 1455, 2445, 795, 270, "Modem"},
+                {"Image4", Kind::Picture, 2880, 2475, 1500, 615, "Vellimar"},
+                {"Label7", Kind::Label, 1455, 2820, 900, 240, "Speakers"},
+                {"Label8", Kind::Label, 1455, 3165, 690, 240, "Scanner"},
+                {"Label9", Kind::Label, 1455, 3525, 2175, 255, "External Drive (Zip, Jaz, etc)"},
+                {"Label3", Kind::Label, 1455, 4005, 1290, 330, "Other Device VA:"},
+                {"Label2", Kind::Caption, 855, 4785, 870, 330, "Cancel", Font::Heading},
+                {"Label1", Kind::Caption, 2880, 4665, 1275, 510, " Add This System", Font::Heading, true},
+            });
+    typeBox = control<QComboBox>(this, "Combo3");
+    processorBox = control<QComboBox>(this, "Combo1");
+    monitorBox = control<QComboBox>(this, "Combo2");
+    const char* const check_names[] = {"Check1", "Check2", "Check3", "Check4", "Check5"};
+    for (std::size_t i = 0; i < peripheralChecks.size(); ++i)
+        peripheralChecks[i] = control<QCheckBox>(this, check_names[i]);
+    otherDeviceCheck = control<QCheckBox>(this, "Check6");
+    otherDeviceBox = control<QLineEdit>(this, "Text2");
+    addButton = control<ImageButton>(this, "Image1");
+    cancelButton = control<ImageButton>(this, "Image2");
+    helpButton = control<ImageButton>(this, "Image3");
+
+    fill_parts(typeBox, ComputerTypes);
+    fill_parts(processorBox, Processors);
+    fill_parts(monitorBox, Monitors);
+    otherDeviceBox->setText(QStringLiteral("0"));
+
+    connect(addButton, &ImageButton::clicked, this, &ComputerEstimator::addSystem);
+    connect(cancelButton, &ImageButton::clicked, this, &ComputerEstimator::cancel);
+    connect(helpButton, &ImageButton::clicked, this, &ComputerEstimator::showHelp);
+}
+
+void ComputerEstimator::addSystem() {
+    ComputerChoice choice;
+    choice.type = typeBox->currentIndex();
+    choice.processor = processorBox->currentIndex();
+    choice.monitor = monitorBox->currentIndex();
+    for (std::size_t i = 0; i < peripheralChecks.size(); ++i)
+        choice.peripherals[i] = peripheralChecks[i]->isChecked();
+    choice.other_device = otherDeviceCheck->isChecked();
+    choice.other_device_va = otherDeviceBox->text().toStdString();
+    const ComputerEstimate estimate = estimate_computer(choice);
+    if (!estimate.refusal.empty()) {
+        show_message(estimate.refusal);
+        return;
+    }
+    LoadListScreen& list = screens_.loadList();
+    list.appendItem(estimate.item);
+    handOverTo(list);
+}
+
+void ComputerEstimator::cancel() {
+    handOverTo(screens_.categoryMenu());
+}
+
+void ComputerEstimator::showHelp() {
+    show_message(QStringLiteral("Select the individual components of the system you\r"
+                                "wish to protect.  When done, click 'Add This System'."),
+                 MessageIcon::Information);
+}
+
+} // namespace vellimar

@@ -1,0 +1,125 @@
+#include "screens/info_viewer.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "core/product_info.h"
+#include "screens/load_list_screen.h"
+#include "screens/screens.h"
+#include "ui/bitmaps.h"
+#include "ui/look.h"
+#include "ui/platform.h"
+
+namespace vellimar {
+
+namespace {
+
+// Left and top of the text box; its size follows the window at each showinfo.
+constexpr int TextLeft = 300;
+constexpr int TextTop = 345;
+
+} // namespace
+
+InfoViewer::InfoViewer(Screens& screens)
+    : QWidget(nullptr,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      screens_(screens) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Information Viewer"));
+    setWindowIcon(application_icon());
+    setFont(screen_font());
+    // Closing the viewer never ends the program, even when no other window
+    // is left open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // Maximized whichever way it is shown. Its normal size is the work area
+    // too, so that it fills the screen even where no window manager
+    // maximizes it.
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        setGeometry(primary->availableGeometry());
+    else
+        resize(twips(6435), twips(4335));
+    setWindowState(Qt::WindowMaximized);
+
+    infoText = make_control<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
+    infoText->setFont(screen_font(9.75, Regular, QStringLiteral("Arial")));
+    infoText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    infoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    infoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab goes on to the buttons, as in the other screens' text boxes.
+    infoText->setTabChangesFocus(true);
+    infoText->setAccessibleName(QStringLiteral("Product information"));
+    infoText->hide();
+
+    printButton = make_control<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
+                                            QStringLiteral("Print This Document"));
+    connect(printButton, &QPushButton::clicked, this, &InfoViewer::printDocument);
+
+    backButton =
+        make_control<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
+    connect(backButton, &QPushButton::clicked, this, &InfoViewer::back);
+
+    setTabOrder(infoText, printButton);
+    setTabOrder(printButton, backButton);
+
+    modelLabel = make_control<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
+    modelLabel->setTextFormat(Qt::PlainText);
+    modelLabel->hide();
+
+    noticeLabel = make_control<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
+                                       QStringLiteral("Product information for this model:"));
+    noticeLabel->setTextFormat(Qt::PlainText);
+    // Labels lie beneath the buttons, which overlap the notice's area.
+    noticeLabel->lower();
+    modelLabel->lower();
+}
+
+void InfoViewer::setModelText(const QString& model) {
+    modelLabel->setText(model);
+}
+
+void InfoViewer::showInfo() {
+    const QString model = modelLabel->text();
+    if (model.size() < 3) {
+        screens_.closeInfoViewer(this);
+        return;
+    }
+
+    // The window manager maximizes the window only after it is shown, so a
+    // maximized viewer is measured by the screen it fills.
+    QSize outer = frameGeometry().size();
+    if (isMaximized() && screen())
+        outer = screen()->availableGeometry().size();
+    const int height = qMax(0, twips(outer.height() * 15 - 800));
+    const int width = qMax(0, twips(outer.width() * 15 - 740));
+    infoText->setGeometry(twips(TextLeft), twips(TextTop), width, height);
+
+    const char* file = screens_.loadList().volts120() ? "prod120.txt" : "prod230.txt";
+    const ProductSection section = read_product_section(file, family_key(model.toStdString()));
+    infoText->setPlainText(with_line_feeds(QString::fromStdString(section.text)));
+    infoText->show();
+    // Asked again from the results screen, the viewer comes back in front.
+    raise();
+    activateWindow();
+    if (!section.ok)
+        show_message(section.error, MessageIcon::Critical);
+}
+
+void InfoViewer::printDocument() {
+    print_document(infoText->toPlainText());
+}
+
+void InfoViewer::back() {
+    screens_.closeInfoViewer(this);
+}
+
+void InfoViewer::closeEvent(QCloseEvent* event) {
+    event->accept();
+    screens_.closeInfoViewer(this);
+}
+
+} // namespace vellimar

@@ -1,0 +1,58 @@
+#pragma once
+// The load list screen: the items to protect, their total, the voltage and
+// the runtime, and the way to a suggestion.
+#include "core/load_list.h"
+#include "core/own_va.h"
+#include "ui/screen.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+
+namespace vellimar {
+
+class ImageButton;
+class Screens;
+
+class LoadListScreen : public Screen {
+    Q_OBJECT
+  public:
+    explicit LoadListScreen(Screens& screens);
+
+    // Appends one item the way every entry screen does: description to the
+    // visible list, VA text to the hidden one, then updateTotal.
+    void appendItem(const LoadItem& item);
+    // Recomputes the total into the hidden total box.
+    void updateTotal();
+
+    QString runtimeText() const;
+    // The chosen runtime item, -1 while the runtime is typed or not chosen.
+    int runtimeIndex() const;
+    QString totalText() const;
+    bool volts120() const;
+
+    QListWidget* itemList; // List1
+    QListWidget* vaList;   // List2, hidden: the VA text of each item
+    QLineEdit* totalBox;   // Text1, hidden
+    QRadioButton* volts120Option;
+    QRadioButton* volts230Option;
+    QComboBox* runtimeBox;
+    ImageButton* addButton;
+    ImageButton* startOverButton;
+    ImageButton* suggestButton;
+    ImageButton* helpButton;
+
+    void addAnother();
+    void startOver();
+    void suggest();
+    void showHelp();
+
+  private:
+    void runtimeTyped(const QString& text);
+
+    Screens& screens_;
+    LoadList items_;
+};
+
+} // namespace vellimar

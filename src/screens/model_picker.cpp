@@ -1,0 +1,233 @@
+#include "screens/model_picker.h"
+
+#include <QCollator>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "core/equipment_list.h"
+#include "screens/category_menu.h"
+#include "screens/load_list_screen.h"
+#include "screens/screens.h"
+#include "ui/image_button.h"
+#include "ui/layout.h"
+#include "ui/platform.h"
+
+namespace vellimar {
+
+namespace {
+
+// Each model entry carries the VA text of its own line here, so sorting the
+// list cannot part a model from its VA.
+constexpr int VaRole = Qt::UserRole;
+
+// Alphabetical as a reader expects, accented letters beside their base
+// letter, case ignored; equal texts keep their file order.
+template <typename T, typename TextOf> void sort_alphabetically(std::vector<T>& entries, TextOf text_of) {
+    // Qt compares code points in the C locale; the common order of the
+    // Latin letters stands in for it there.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(collator.sortKey(text_of(entries[i])), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    std::vector<T> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries = std::move(sorted);
+}
+
+} // namespace
+
+ModelPicker::ModelPicker(Screens& screens)
+    : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475), screens_(screens) {
+    lay_out(this,
+            {
+                {"manuf", Kind::List, 390, 555, 4455, 1035, "1. Select Manufacturer:"},
+                {"model", Kind::List, 390, 2175, 4470, 2205, "2. Select Model:"},
+                {"modelva", Kind::List, 4410, 2850, 255, 1230, "VA of each model"},
+                {"Label2", Kind::Label, 135, 285, 2460, 285, "1. Select Manufacturer:", Font::Heading},
+                {"Label3", Kind::Label, 135, 1905, 1845, 285, "2. Select Model:", Font::Heading},
+                {"Label1", Kind::Label, 4215, 165, 780, 210, "Label1"},
+                {"Image5",
+                 Kind::Button,
+                 360,
+                 4800,
+                 1350,
+                 540,
+                 "Cancel",
+                 Font::Screen,
+                 false,
+                 "Cancel",
+                 {345, 4830},
+                 {360, 4800}},
+                {"Image7",
+                 Kind::Button,
+                 1920,
+                 4800,
+                 1350,
+                 540,
+                 "Next",
+                 Font::Screen,
+                 false,
+                 "Add selected item to list",
+                 {1905, 4830},
+                 {1920, 4800}},
+                {"Image8",
+                 Kind::Button,
+                 3480,
+                 4800,
+                 1350,
+                 540,
+                 "Different Category",
+                 Font::Screen,
+                 false,
+                 "Pick a different category of items",
+                 {3465, 4830},
+                 {3480, 4800}},
+                {"Label6", Kind::Caption, 750, 4950, 630, 225, "Cancel"},
+                {"Label5", Kind::Caption, 2175, 4950, 795, 225, "Next", Font::Bold, true},
+                {"Label4", Kind::Caption, 3780, 4860, 720, 480, " Different Category", Font::Screen, true},
+            });
+    manufacturerList = control<QListWidget>(this, "manuf");
+    modelList = control<QListWidget>(this, "model");
+    vaList = control<QListWidget>(this, "modelva");
+    categoryLabel = control<QLabel>(this, "Label1");
+    firstPrompt = control<QLabel>(this, "Label2");
+    secondPrompt = control<QLabel>(this, "Label3");
+    cancelButton = control<ImageButton>(this, "Image5");
+    nextButton = control<ImageButton>(this, "Image7");
+    otherCategoryButton = control<ImageButton>(this, "Image8");
+    vaList->hide();
+    categoryLabel->hide();
+
+    connect(manufacturerList, &QListWidget::itemSelectionChanged, this, &ModelPicker::manufacturerChosen);
+    connect(modelList, &QListWidget::itemSelectionChanged, this, &ModelPicker::modelChosen);
+    connect(cancelButton, &ImageButton::clicked, this, &ModelPicker::cancel);
+    connect(nextButton, &ImageButton::clicked, this, &ModelPicker::addModel);
+    connect(otherCategoryButton, &ImageButton::clicked, this, &ModelPicker::chooseOtherCategory);
+}
+
+void ModelPicker::setCategory(const QString& key, const QString& first_prompt, const QString& second_prompt) {
+    categoryLabel->setText(key);
+    firstPrompt->setText(first_prompt);
+    secondPrompt->setText(second_prompt);
+}
+
+std::string ModelPicker::filePath() const {
+    return categoryKey_.toStdString() + ".txt";
+}
+
+void ModelPicker::fillManufacturers() {
+    {
+        const QSignalBlocker blocker(manufacturerList);
+        manufacturerList->clear();
+    }
+    modelList->clear();
+    vaList->clear();
+    chosenDescription_.clear();
+    chosenVa_.clear();
+    categoryKey_ = categoryLabel->text();
+    manufacturerList->setAccessibleName(firstPrompt->text());
+    modelList->setAccessibleName(secondPrompt->text());
+
+    std::vector<std::string> runs;
+    std::string error;
+    if (!read_manufacturer_runs(filePath(), runs, error)) {
+        show_message(error, MessageIcon::Critical);
+        return;
+    }
+    std::vector<QString> names;
+    names.reserve(runs.size());
+    for (const std::string& name : runs)
+        names.push_back(QString::fromStdString(name));
+    // Sorted once here rather than item by item, so long lists fill at once.
+    sort_alphabetically(names, [](const QString& name) { return name; });
+    const QSignalBlocker blocker(manufacturerList);
+    manufacturerList->addItems(QStringList(names.begin(), names.end()));
+}
+
+void ModelPicker::manufacturerChosen() {
+    modelList->clear();
+    vaList->clear();
+    chosenDescription_.clear();
+    chosenVa_.clear();
+    if (manufacturerList->selectedItems().isEmpty())
+        return;
+    fillModels();
+}
+
+void ModelPicker::fillModels() {
+    // The file is read afresh: it may have changed since the manufacturers were listed.
+    const std::string chosen = manufacturerList->selectedItems().first()->text().toStdString();
+    std::vector<EquipmentLine> lines;
+    std::string error;
+    if (!read_models_of(filePath(), chosen, lines, error)) {
+        show_message(error, MessageIcon::Critical);
+        return;
+    }
+    std::vector<std::pair<QString, QString>> models; // model text, VA text
+    models.reserve(lines.size());
+    for (const EquipmentLine& line : lines)
+        models.emplace_back(QString::fromStdString(line.model), QString::fromStdString(line.va));
+    sort_alphabetically(models, [](const auto& entry) { return entry.first; });
+
+    QStringList texts;
+    QStringList vas;
+    texts.reserve(static_cast<qsizetype>(models.size()));
+    vas.reserve(static_cast<qsizetype>(models.size()));
+    for (const auto& [text, va] : models) {
+        texts.append(text);
+        vas.append(va);
+    }
+    const QSignalBlocker blocker(modelList);
+    modelList->addItems(texts);
+    for (int row = 0; row < modelList->count(); ++row)
+        modelList->item(row)->setData(VaRole, vas.at(row));
+    vaList->addItems(vas);
+}
+
+void ModelPicker::modelChosen() {
+    const QList<QListWidgetItem*> chosen = modelList->selectedItems();
+    const QList<QListWidgetItem*> maker = manufacturerList->selectedItems();
+    if (chosen.isEmpty() || maker.isEmpty()) {
+        chosenDescription_.clear();
+        chosenVa_.clear();
+        return;
+    }
+    chosenDescription_ = maker.first()->text() + QLatin1Char(' ') + chosen.first()->text();
+    chosenVa_ = chosen.first()->data(VaRole).toString();
+}
+
+void ModelPicker::addModel() {
+    const QList<QListWidgetItem*> chosen = modelList->selectedItems();
+    if (chosen.isEmpty() || chosen.first()->text().isEmpty()) {
+        show_message(QStringLiteral("You need to select a model"));
+        return;
+    }
+    LoadListScreen& list = screens_.loadList();
+    list.appendItem({chosenDescription_.toStdString(), chosenVa_.toStdString()});
+    handOverTo(list);
+}
+
+void ModelPicker::cancel() {
+    handOverTo(screens_.loadList());
+}
+
+void ModelPicker::chooseOtherCategory() {
+    hide();
+    screens_.categoryMenu().show();
+}
+
+} // namespace vellimar

@@ -1,0 +1,183 @@
+#include "screens/results_screen.h"
+
+#include <QLabel>
+
+#include "core/maker.h"
+#include "core/results_page.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/screens.h"
+#include "ui/image_button.h"
+#include "ui/layout.h"
+#include "ui/platform.h"
+
+namespace vellimar {
+
+namespace {
+
+const std::string SupportLine = "For customer support, call: " + MakerSupportTelephone;
+
+} // namespace
+
+ResultsScreen::ResultsScreen(Screens& screens)
+    : Screen("Form3", QStringLiteral("Selector Results"), 5250, 5955), screens_(screens) {
+    // Image13 comes first, so the sentence around it is drawn above it. It
+    // stands 90 twips left and 45 up of the layout's place, where it would
+    // cover the "b" of "button" and the tops of the support telephone number.
+    lay_out(this,
+            {
+                {"Image13", Kind::Picture, 3705, 4305, 420, 435, "Information"},
+                {"Label2", Kind::Label, 120, 105, 675, 300, "Total VA:"},
+                {"Label1", Kind::Label, 825, 105, 645, 270, "", Font::Bold},
+                {"Label3", Kind::Label, 1620, 105, 1275, 330, "Desired Runtime:"},
+                {"Label9", Kind::Label, 2910, 105, 2220, 255, "", Font::Bold},
+                {"Image4", Kind::Icon, 105, 420, 420, 435, "Information about Basic battery backup only"},
+                {"res(0)", Kind::Label, 555, 435, 4635, 225, "", Font::Bold},
+                {"Label4", Kind::GreyLabel, 555, 630, 2580, 255, "Basic battery backup only", Font::Italic},
+                {"Image5", Kind::Icon, 105, 945, 420, 435,
+                 "Information about Basic battery backup with standard interface port"},
+                {"res(1)", Kind::Label, 555, 975, 4620, 255, "", Font::Bold},
+                {"Label5", Kind::GreyLabel, 555, 1155, 4035, 285,
+                 "Basic battery backup with standard interface port", Font::Italic},
+                {"Image6", Kind::Icon, 105, 1485, 420, 435,
+                 "Information about Line interactive with standard interface port"},
+                {"res(2)", Kind::Label, 555, 1530, 4545, 255, "", Font::Bold},
+                {"Label6", Kind::GreyLabel, 555, 1710, 3870, 255,
+                 "Line interactive with standard interface port", Font::Italic},
+                {"Image7", Kind::Icon, 105, 2010, 420, 435,
+                 "Information about Line interactive with smart interface port"},
+                {"res(3)", Kind::Label, 540, 2055, 4650, 255, "", Font::Bold},
+                {"Label7", Kind::GreyLabel, 540, 2220, 3060, 360,
+                 "Line interactive with smart interface port", Font::Italic},
+                {"Image8", Kind::Icon, 90, 2715, 420, 435,
+                 "Information about Line interactive with smart interface port; rackmountable"},
+                {"res(4)", Kind::Label, 540, 2760, 4590, 255, "", Font::Bold},
+                {"Label8", Kind::GreyLabel, 540, 2925, 4185, 285,
+                 "Line interactive with smart interface port; rackmountable", Font::Italic},
+                {"Image9", Kind::Icon, 90, 3255, 420, 435,
+                 "Information about On-line UPS with smart interface port"},
+                {"res(5)", Kind::Label, 555, 3300, 4560, 255, "", Font::Bold},
+                {"Label10", Kind::GreyLabel, 570, 3480, 3930, 315, "On-line UPS with smart interface port",
+                 Font::Italic},
+                {"Image10", Kind::Icon, 90, 3765, 420, 435,
+                 "Information about Corehall UPS with smart interface port"},
+                {"res(6)", Kind::Label, 540, 3825, 4650, 255, "", Font::Bold},
+                {"Label11", Kind::GreyLabel, 540, 3990, 3240, 240, "Corehall UPS with smart interface port",
+                 Font::Italic},
+                {"Label18", Kind::Label, 525, 2400, 3675, 225, "(XL models offer expandible runtimes)",
+                 Font::Italic},
+                {"Label15", Kind::Label, 60, 4455, 5145, 375,
+                 "For more product information, click the         button", Font::Bold, true},
+                {"Label16", Kind::Label, 60, 4725, 5145, 300, SupportLine.c_str(), Font::Screen, true},
+                {"Label17", Kind::Label, 45, 4995, 5145, 285,
+                 "UPS Products and Features are Subject to Change Without Notice", Font::Italic, true},
+                {"Image1",
+                 Kind::Button,
+                 120,
+                 5310,
+                 1350,
+                 540,
+                 "Modify Criteria",
+                 Font::Screen,
+                 false,
+                 "Go back and modify list",
+                 {105, 5340},
+                 {120, 5310}},
+                // Pressed straight down; every release leaves it 15 twips right of where it first stood.
+                {"Image12",
+                 Kind::Button,
+                 1905,
+                 5310,
+                 1350,
+                 540,
+                 "Print Results",
+                 Font::Screen,
+                 false,
+                 "",
+                 {1905, 5340},
+                 {1920, 5310}},
+                {"Image2",
+                 Kind::Button,
+                 3720,
+                 5310,
+                 1350,
+                 540,
+                 "Quit Selector",
+                 Font::Screen,
+                 false,
+                 "Quit the selector",
+                 {3705, 5340},
+                 {3720, 5310}},
+                {"Image11", Kind::Icon, 4800, 15, 435, 450, "Help"},
+                // The last two are four pixels wider than laid out, so their captions
+                // stay on one line in Liberation Sans.
+                {"Label13", Kind::Caption, 285, 5460, 1110, 255, "Modify Criteria"},
+                {"Label14", Kind::Caption, 2145, 5460, 975, 300, "Print Results"},
+                {"Label12", Kind::Caption, 3930, 5460, 990, 225, "Quit Selector"},
+            });
+    const char* const info_names[UpsClassCount] = {"Image4", "Image5", "Image6", "Image7",
+                                                   "Image8", "Image9", "Image10"};
+    for (int k = 0; k < UpsClassCount; ++k) {
+        const QByteArray model_name = "res(" + QByteArray::number(k) + ')';
+        modelLabels[k] = control<QLabel>(this, model_name.constData());
+        infoButtons[k] = control<ImageButton>(this, info_names[k]);
+        connect(infoButtons[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
+    }
+    totalLabel = control<QLabel>(this, "Label1");
+    runtimeLabel = control<QLabel>(this, "Label9");
+    modifyButton = control<ImageButton>(this, "Image1");
+    printButton = control<ImageButton>(this, "Image12");
+    quitButton = control<ImageButton>(this, "Image2");
+    helpButton = control<ImageButton>(this, "Image11");
+
+    connect(modifyButton, &ImageButton::clicked, this, &ResultsScreen::modifyCriteria);
+    connect(printButton, &ImageButton::clicked, this, &ResultsScreen::printResults);
+    connect(quitButton, &ImageButton::clicked, this, &ResultsScreen::quit);
+    connect(helpButton, &ImageButton::clicked, this, &ResultsScreen::showHelp);
+}
+
+void ResultsScreen::load() {
+    LoadListScreen& list = screens_.loadList();
+    showHeader(list.runtimeText(), list.totalText());
+    list.hide();
+}
+
+void ResultsScreen::showModels(const ClassTexts& models) {
+    for (int k = 0; k < UpsClassCount; ++k)
+        modelLabels[k]->setText(QString::fromStdString(models[k]));
+}
+
+void ResultsScreen::showHeader(const QString& runtime, const QString& total) {
+    runtimeLabel->setText(runtime);
+    totalLabel->setText(total);
+}
+
+void ResultsScreen::modifyCriteria() {
+    handOverTo(screens_.loadList());
+}
+
+void ResultsScreen::printResults() {
+    ClassTexts models;
+    for (int k = 0; k < UpsClassCount; ++k)
+        models[k] = modelLabels[k]->text().toStdString();
+    print_document(QString::fromStdString(
+        results_page_text(totalLabel->text().toStdString(), runtimeLabel->text().toStdString(), models)));
+}
+
+void ResultsScreen::quit() {
+    platform().process->end();
+}
+
+void ResultsScreen::showInfo(int ups_class) {
+    InfoViewer& viewer = screens_.infoViewer();
+    viewer.show();
+    viewer.setModelText(modelLabels[ups_class]->text());
+    viewer.showInfo();
+}
+
+void ResultsScreen::showHelp() {
+    show_message(
+        QStringLiteral("To view more information on a particular model, click the 'i' (information) button"));
+}
+
+} // namespace vellimar

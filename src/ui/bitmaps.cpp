@@ -1,0 +1,174 @@
+#include "ui/bitmaps.h"
+
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/look.h"
+
+namespace vellimar {
+
+namespace {
+
+// A light pill with a soft shadow on the dark blue, brightening to a white rim.
+void paint_face(QPainter& p, QSizeF size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), ScreenBlue);
+    const qreal radius = (size.height() - 3) / 2;
+    QRectF pill(1, 1, size.width() - 3, size.height() - 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 70, 150));
+    p.drawRoundedRect(pill.translated(1.2, 1.2), radius, radius);
+    QLinearGradient fill(pill.topLeft(), pill.bottomLeft());
+    fill.setColorAt(0.0, QColor(255, 255, 255));
+    fill.setColorAt(0.35, QColor(242, 242, 242));
+    fill.setColorAt(1.0, QColor(214, 214, 222));
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(255, 255, 255), 0.8));
+    p.drawRoundedRect(pill, radius, radius);
+}
+
+void paint_icon(QPainter& p, QSizeF size, const QString& glyph) {
+    p.fillRect(QRectF(QPointF(0, 0), size), ScreenBlue);
+    QRectF square(1, 1, size.width() - 2, size.height() - 2);
+    QLinearGradient fill(square.topLeft(), square.bottomRight());
+    fill.setColorAt(0.0, QColor(90, 120, 230));
+    fill.setColorAt(1.0, QColor(20, 50, 170));
+    p.setPen(QPen(QColor(200, 210, 255), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(square, 3, 3);
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(size.height() * 0.72));
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(square, Qt::AlignCenter, glyph);
+}
+
+void paint_logo(QPainter& p, QSizeF size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), ScreenBlue);
+    // A stylised lightning bolt in a shield, then the maker's name.
+    QPainterPath bolt;
+    bolt.moveTo(17, 4);
+    bolt.lineTo(8, 22);
+    bolt.lineTo(15, 22);
+    bolt.lineTo(11, 37);
+    bolt.lineTo(25, 16);
+    bolt.lineTo(18, 16);
+    bolt.lineTo(23, 4);
+    bolt.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 204, 51));
+    p.drawPath(bolt);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(15);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(29, 5, size.width() - 29, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Vellimar"));
+    font.setBold(false);
+    font.setPixelSize(8);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
+    p.setFont(font);
+    p.setPen(QColor(255, 204, 51));
+    p.drawText(QRectF(29, 23, size.width() - 29, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("UPS SYSTEMS"));
+}
+
+void paint(QPainter& p, Bitmap bitmap, QSizeF size) {
+    switch (bitmap) {
+    case Bitmap::LongFace:
+    case Bitmap::Face:
+    case Bitmap::LargeFace:
+        paint_face(p, size);
+        break;
+    case Bitmap::Help:
+        paint_icon(p, size, QStringLiteral("?"));
+        break;
+    case Bitmap::Info:
+        paint_icon(p, size, QStringLiteral("i"));
+        break;
+    case Bitmap::Logo:
+        paint_logo(p, size);
+        break;
+    }
+}
+
+} // namespace
+
+QSize bitmap_size(Bitmap bitmap) {
+    switch (bitmap) {
+    case Bitmap::LongFace:
+        return {250, 30};
+    case Bitmap::Face:
+        return {90, 36};
+    case Bitmap::LargeFace:
+        return {123, 49};
+    case Bitmap::Help:
+        return {29, 30};
+    case Bitmap::Info:
+        return {28, 29};
+    case Bitmap::Logo:
+        return {100, 41};
+    }
+    return {};
+}
+
+QPixmap bitmap_pixmap(Bitmap bitmap, qreal device_pixel_ratio) {
+    static QHash<QPair<int, qreal>, QPixmap> cache;
+    auto key = qMakePair(static_cast<int>(bitmap), device_pixel_ratio);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    QSize size = bitmap_size(bitmap);
+    QPixmap pixmap(size * device_pixel_ratio);
+    pixmap.setDevicePixelRatio(device_pixel_ratio);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        paint(painter, bitmap, size);
+    }
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap application_icon_pixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    // A UPS front: dark blue rounded case, a yellow bolt and a green light.
+    p.setPen(QPen(QColor(200, 205, 240), 1));
+    p.setBrush(ScreenBlue);
+    p.drawRoundedRect(QRectF(3.5, 1.5, 25, 29), 4, 4);
+    QPainterPath bolt;
+    bolt.moveTo(18, 4);
+    bolt.lineTo(10, 17);
+    bolt.lineTo(15, 17);
+    bolt.lineTo(12, 28);
+    bolt.lineTo(22, 13);
+    bolt.lineTo(17, 13);
+    bolt.lineTo(21, 4);
+    bolt.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 204, 51));
+    p.drawPath(bolt);
+    p.setBrush(QColor(80, 220, 110));
+    p.drawEllipse(QRectF(22, 25, 3.5, 3.5));
+    return pixmap;
+}
+
+QIcon application_icon() {
+    static QIcon icon = [] {
+        QIcon made;
+        for (int size : {16, 32, 48, 256})
+            made.addPixmap(application_icon_pixmap(size));
+        return made;
+    }();
+    return icon;
+}
+
+} // namespace vellimar

@@ -1,0 +1,27 @@
+#include "ui/fakes.h"
+
+namespace vellimar {
+
+void FakeDialogs::message(const QString& text, const QString& title, MessageIcon icon) {
+    messages.append({text, title, icon});
+}
+
+QString FakeDialogs::input(const QString& prompt, const QString& title, const QString&) {
+    prompts.append(prompt + QLatin1Char('|') + title);
+    return answers_.isEmpty() ? QString() : answers_.takeFirst();
+}
+
+bool FakePrinter::print(const QString& text) {
+    if (!available)
+        return false;
+    jobs.append(text);
+    return true;
+}
+
+FakePlatform::FakePlatform() : previous_(swap_platform({&dialogs, &printer, &process})) {}
+
+FakePlatform::~FakePlatform() {
+    swap_platform(previous_);
+}
+
+} // namespace vellimar

@@ -1,0 +1,130 @@
+#include "ui/image_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/look.h"
+
+namespace vellimar {
+
+Picture::Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
+    : QWidget(parent), bitmap_(bitmap) {
+    setObjectName(QString::fromLatin1(name));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(bitmap_size(bitmap));
+    move_to(QPoint(left, top));
+}
+
+void Picture::move_to(QPoint twips_position) {
+    position_ = twips_position;
+    move(twips(position_.x()), twips(position_.y()));
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, bitmap_pixmap(bitmap_, devicePixelRatioF()));
+}
+
+ImageButton::ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
+    : Picture(parent, name, bitmap, left, top) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    // A click does not take the focus; Tab does.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ImageButton::set_press_positions(QPoint pressed, QPoint released) {
+    pressed_ = pressed;
+    released_ = released;
+    has_press_look_ = true;
+}
+
+void ImageButton::set_caption(const QString& caption) {
+    setAccessibleName(caption);
+}
+
+void ImageButton::press() {
+    // Top first, then left, as the handlers set them.
+    if (has_press_look_)
+        move_to(pressed_);
+    emit mouseDown();
+}
+
+void ImageButton::release() {
+    if (has_press_look_)
+        move_to(released_);
+    emit mouseUp();
+}
+
+void ImageButton::paintEvent(QPaintEvent* event) {
+    Picture::paintEvent(event);
+    if (!shows_focus_frame())
+        return;
+    // A dotted focus frame inside the face (around the whole of an icon).
+    const bool icon = bitmap() == Bitmap::Help || bitmap() == Bitmap::Info;
+    QPainter painter(this);
+    painter.setPen(QPen(icon ? Qt::white : Qt::black, 1, Qt::DotLine));
+    painter.drawRect(icon ? rect().adjusted(0, 0, -1, -1) : rect().adjusted(8, 4, -10, -6));
+}
+
+void ImageButton::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    press();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    // Where the mouse is released decides the click; the picture may have
+    // moved since the press, so compare against where it is now.
+    // Any button gives the pressed look; only the left one clicks.
+    QPointF global = event->globalPosition();
+    release();
+    if (event->button() == Qt::LeftButton && rect().contains(mapFromGlobal(global).toPoint()))
+        emit clicked();
+}
+
+bool ImageButton::shows_focus_frame() const {
+    return hasFocus() && keyboard_focus_;
+}
+
+void ImageButton::focusInEvent(QFocusEvent* event) {
+    // The focus a window hands its first control when it opens shows no
+    // frame until a key is used.
+    const Qt::FocusReason reason = event->reason();
+    keyboard_focus_ =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    Picture::focusInEvent(event);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    if (!keyboard_focus_) {
+        keyboard_focus_ = true;
+        update();
+    }
+    int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!event->isAutoRepeat() && !key_down_) {
+            key_down_ = true;
+            press();
+        }
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageButton::keyReleaseEvent(QKeyEvent* event) {
+    int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        if (key_down_) {
+            key_down_ = false;
+            release();
+            emit clicked();
+        }
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+} // namespace vellimar

@@ -1,0 +1,69 @@
+#pragma once
+// A picture control used as a button: a bitmap with its caption laid over it
+// as separate labels. Buttons with a pressed look move to a fixed pressed
+// position while the mouse is down and to a fixed release position after.
+#include <QPoint>
+#include <QWidget>
+
+#include "ui/bitmaps.h"
+
+namespace vellimar {
+
+// A bitmap at a twips position that does not react to the mouse.
+class Picture : public QWidget {
+    Q_OBJECT
+  public:
+    // `left` and `top` are the position in twips.
+    Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
+    QPoint position_twips() const { return position_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void move_to(QPoint twips_position);
+    Bitmap bitmap() const { return bitmap_; }
+
+  private:
+    Bitmap bitmap_;
+    QPoint position_;
+};
+
+class ImageButton : public Picture {
+    Q_OBJECT
+  public:
+    ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
+
+    // Gives the button its pressed look: the two absolute positions (twips)
+    // that a press and a release set.
+    void set_press_positions(QPoint pressed, QPoint released);
+    // Caption (or purpose) read out by screen readers.
+    void set_caption(const QString& caption);
+
+    bool has_pressed_look() const { return has_press_look_; }
+    // The dotted frame shows only while the focus is the keyboard's.
+    bool shows_focus_frame() const;
+
+  signals:
+    void mouseDown();
+    void mouseUp();
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    void press();
+    void release();
+
+    QPoint pressed_;
+    QPoint released_;
+    bool has_press_look_ = false;
+    bool key_down_ = false;
+    bool keyboard_focus_ = false;
+};
+
+} // namespace vellimar

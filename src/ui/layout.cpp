@@ -1,0 +1,110 @@
+#include "ui/layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "ui/image_button.h"
+#include "ui/look.h"
+
+namespace vellimar {
+
+namespace {
+
+QFont font_of(Font font) {
+    switch (font) {
+    case Font::Bold:
+        return screen_font(8.25, Bold);
+    case Font::Italic:
+        return screen_font(8.25, Italic);
+    case Font::Heading:
+        return screen_font(9.75, Bold);
+    case Font::Arial:
+        return screen_font(8.25, Regular, QStringLiteral("Arial"));
+    case Font::Screen:
+        break;
+    }
+    return screen_font();
+}
+
+// The pictures come in a few sizes; the width tells which one a row shows.
+Bitmap bitmap_of(const LayoutRow& row) {
+    switch (row.width) {
+    case 3750:
+        return Bitmap::LongFace;
+    case 1845:
+        return Bitmap::LargeFace;
+    case 1500:
+        return Bitmap::Logo;
+    case 435:
+        return Bitmap::Help;
+    case 420:
+        return Bitmap::Info;
+    default:
+        return Bitmap::Face;
+    }
+}
+
+QWidget* make(QWidget* screen, const LayoutRow& row) {
+    const QString text = QString::fromUtf8(row.text);
+    const QRect area = twipsRect(row.left, row.top, row.width, row.height);
+    const Qt::Alignment alignment = (row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    switch (row.kind) {
+    case Kind::Label:
+        return make_label(screen, row.name, text, area, font_of(row.font), Qt::white, alignment);
+    case Kind::GreyLabel:
+        return make_label(screen, row.name, text, area, font_of(row.font), CaptionGrey, alignment);
+    case Kind::Caption:
+        return make_caption(screen, row.name, text, area, font_of(row.font), alignment);
+    case Kind::Button:
+    case Kind::Icon: {
+        auto* button = new ImageButton(screen, row.name, bitmap_of(row), row.left, row.top);
+        if (row.kind == Kind::Button)
+            button->set_press_positions(QPoint(row.pressed.left, row.pressed.top),
+                                        QPoint(row.released.left, row.released.top));
+        button->set_caption(text);
+        return button;
+    }
+    case Kind::Picture:
+        return new Picture(screen, row.name, bitmap_of(row), row.left, row.top);
+    case Kind::List: {
+        auto* list = make_control<QListWidget>(screen, row.name, area);
+        list->setUniformItemSizes(true);
+        return list;
+    }
+    case Kind::Combo:
+        return make_control<QComboBox>(screen, row.name, area);
+    case Kind::Option:
+        return make_control<QRadioButton>(screen, row.name, area);
+    case Kind::Check:
+        return make_control<QCheckBox>(screen, row.name, area);
+    case Kind::TextBox:
+        return make_control<QLineEdit>(screen, row.name, area);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows) {
+    QWidget* previous = nullptr;
+    for (const LayoutRow& row : rows) {
+        QWidget* widget = make(screen, row);
+        if (*row.tooltip)
+            widget->setToolTip(QString::fromUtf8(row.tooltip));
+        const bool label =
+            row.kind == Kind::Label || row.kind == Kind::GreyLabel || row.kind == Kind::Caption;
+        if (!label)
+            widget->setAccessibleName(QString::fromUtf8(row.text));
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previous)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+}
+
+} // namespace vellimar

@@ -1,0 +1,42 @@
+#include "ui/look.h"
+
+#include <QLabel>
+
+namespace vellimar {
+
+void install_font_substitutes() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+QFont screen_font(double points, int style, const QString& family) {
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    return font;
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                   const QFont& font, const QColor& colour, Qt::Alignment alignment) {
+    auto* label = make_control<QLabel>(parent, name, twipsArea, text);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* make_caption(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                     const QFont& font, Qt::Alignment alignment) {
+    QLabel* label = make_label(parent, name, text, twipsArea, font, Qt::black, alignment);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace vellimar

@@ -1,0 +1,62 @@
+#pragma once
+// The few places where the selector meets the outside world: message boxes,
+// the input box, the printer and ending the process. Production code always
+// goes through these; tests put doubles in their place.
+#include <QString>
+#include <string>
+
+namespace vellimar {
+
+enum class MessageIcon { None, Information, Critical };
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // Modal, OK button only. The text keeps its CR / CR LF line breaks.
+    virtual void message(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // Modal input box with OK and Cancel; Cancel gives the empty text.
+    virtual QString input(const QString& prompt, const QString& title, const QString& initial) = 0;
+};
+
+class Printer {
+  public:
+    virtual ~Printer() = default;
+    // Prints `text` followed by one line end on the default printer as one
+    // job (quarter-inch offset, the printer's own font). True only when the
+    // job was handed to the print system.
+    virtual bool print(const QString& text) = 0;
+};
+
+class Process {
+  public:
+    virtual ~Process() = default;
+    // Ends the program at once; nothing is asked or saved.
+    virtual void end() = 0;
+};
+
+struct Platform {
+    Dialogs* dialogs;
+    Printer* printer;
+    Process* process;
+};
+
+// The platform in use; the real one unless a test swapped it.
+Platform& platform();
+// Puts the given platform in place and returns the previous one.
+Platform swap_platform(const Platform& replacement);
+
+// The application title, used for every message box.
+extern const QString ApplicationTitle;
+
+// A message box titled with the application title.
+void show_message(const QString& text, MessageIcon icon = MessageIcon::None);
+// The same for a text from the rules, which are kept as UTF-8.
+void show_message(const std::string& text, MessageIcon icon = MessageIcon::None);
+
+// Prints `text` on the default printer and tells the user whether it worked.
+void print_document(const QString& text);
+
+// A text with its CR LF and lone CR line ends as line feeds, for display.
+QString with_line_feeds(QString text);
+
+} // namespace vellimar

@@ -1,0 +1,31 @@
+#pragma once
+// What the five fixed-border screens share: a fixed client size in twips, the
+// dark blue background, the window icon, centring at the first show, and a
+// window close that ends the program.
+#include <QWidget>
+
+namespace vellimar {
+
+class Screen : public QWidget {
+    Q_OBJECT
+  public:
+    Screen(const char* name, const QString& title, int width_twips, int height_twips);
+
+    // Runs once, right after the screen has been created for the run.
+    virtual void load() {}
+    // Brings the screen to the front with the keyboard focus.
+    void activate();
+    // The usual move to another screen: show it, hide this one, then
+    // activate it.
+    void handOverTo(Screen& next);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Closing the window ends the program.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool placed_ = false;
+};
+
+} // namespace vellimar
