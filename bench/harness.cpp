@@ -8,10 +8,10 @@
 #include <exception>
 #include <map>
 
+#include "app/application.h"
+#include "app/registry.h"
 #include "bench/generator.h"
-#include "shell/application.h"
-#include "shell/fakes.h"
-#include "shell/screens.h"
+#include "ui/fakes.h"
 
 namespace vellimar::bench {
 
@@ -153,7 +153,7 @@ int run_benchmarks(int argc, char** argv, const std::function<void()>& prepare,
     reporter.print_summary(ratios, limits);
     benchmark::Shutdown();
 
-    screens::reset_all();
+    registry().reset();
     QDir::setCurrent(previous_dir);
     temp_dir = nullptr;
     fake_platform = nullptr;

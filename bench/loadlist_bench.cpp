@@ -9,13 +9,13 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
+#include "app/registry.h"
 #include "bench/floors.h"
 #include "bench/generator.h"
 #include "bench/harness.h"
-#include "loadlist/form1.h"
-#include "results/form3.h"
-#include "shell/screens.h"
 #include "core/runtime_table.h"
+#include "screens/load_list_screen.h"
+#include "screens/results_screen.h"
 
 namespace vellimar::bench {
 namespace {
@@ -65,59 +65,50 @@ void BM_MatchingRecords(benchmark::State& state) {
 BENCHMARK(BM_MatchingRecords)->Unit(benchmark::kMillisecond);
 
 void BM_Suggest(benchmark::State& state) {
-    Form1& list = screens::form1();
-    list.List1->clear();
-    list.List2->clear();
-    list.append_item(QStringLiteral("Item"), QString::number(Total));
-    list.Option2->setChecked(true);
-    list.Combo1->setCurrentIndex(RuntimeIndex);
+    registry().reset();
+    LoadListScreen& list = registry().loadList();
+    list.appendItem({"Item", std::to_string(Total)});
+    list.volts230Option->setChecked(true);
+    list.runtimeBox->setCurrentIndex(RuntimeIndex);
     // The results screen is made by the first suggestion; that is not measured.
-    list.Image4_Click();
+    list.suggest();
     check_no_message("Suggest a UPS");
-    Form3& results = screens::form3();
-    for (QLabel* label : results.res)
+    ResultsScreen& results = registry().results();
+    for (QLabel* label : results.modelLabels)
         label->clear();
 
     for (auto _ : state) {
-        list.Image4_Click();
+        list.suggest();
         QApplication::processEvents();
     }
 
     check_no_message("Suggest a UPS");
     for (int k = 0; k < 7; ++k) {
-        const std::string shown = results.res[k]->text().toStdString();
+        const std::string shown = results.modelLabels[k]->text().toStdString();
         const std::string expected = table_field(Total, k, RuntimeIndex + 2);
         check(shown == expected,
               "class " + std::to_string(k) + " shows \"" + shown + "\", not \"" + expected + "\"");
     }
-    check(results.Label1->text() == QStringLiteral(" 2500"), "the results show another total");
+    check(results.totalLabel->text() == QStringLiteral(" 2500"), "the results show another total");
     check(results.isVisible() && !list.isVisible(), "the results screen is not the one shown");
 }
 BENCHMARK(BM_Suggest)->Unit(benchmark::kMillisecond);
 
 void BM_VaUpdate(benchmark::State& state) {
-    Form1& list = screens::form1();
-    list.List1->clear();
-    list.List2->clear();
+    registry().reset();
+    LoadListScreen& list = registry().loadList();
     // Every kind of VA text the entry screens write or a file may hold; each
     // run of four adds 752 (250 + 250 + 250 + 1.5, rounded half to even).
-    const QStringList texts = {QStringLiteral("250"), QStringLiteral(" 250"), QStringLiteral("250 VA"),
-                               QStringLiteral("1.5")};
-    QStringList descriptions;
-    QStringList vas;
-    for (int i = 0; i < LoadListItems; ++i) {
-        descriptions.append(QStringLiteral("Item %1").arg(i));
-        vas.append(texts.at(i % texts.size()));
-    }
-    list.List1->addItems(descriptions);
-    list.List2->addItems(vas);
-    list.Text1->clear();
+    const char* const texts[] = {"250", " 250", "250 VA", "1.5"};
+    for (int i = 0; i < LoadListItems; ++i)
+        list.appendItem({"Item " + std::to_string(i), texts[i % 4]});
+    list.totalBox->clear();
 
     for (auto _ : state)
-        list.va_update();
+        list.updateTotal();
 
     const QString expected = QStringLiteral(" %1").arg(LoadListItems / 4 * 752);
-    check(list.Text1->text() == expected, "the total is \"" + list.Text1->text().toStdString() + "\"");
+    check(list.totalText() == expected, "the total is \"" + list.totalText().toStdString() + "\"");
 }
 BENCHMARK(BM_VaUpdate)->Unit(benchmark::kMillisecond);
 

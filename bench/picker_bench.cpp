@@ -9,13 +9,12 @@
 #include <cctype>
 #include <cstdio>
 
+#include "app/registry.h"
 #include "bench/floors.h"
 #include "bench/generator.h"
 #include "bench/harness.h"
-#include "entry/form2.h"
-#include "loadlist/form1.h"
-#include "shell/imagebutton.h"
-#include "shell/screens.h"
+#include "screens/load_list_screen.h"
+#include "screens/model_picker.h"
 
 namespace vellimar::bench {
 namespace {
@@ -47,9 +46,9 @@ std::vector<std::string> expected_makers() {
     return makers;
 }
 
-Form2& open_picker() {
-    Form2& picker = screens::form2();
-    picker.Label1->setText(QStringLiteral("server"));
+ModelPicker& open_picker() {
+    ModelPicker& picker = registry().modelPicker();
+    picker.setCategory(QStringLiteral("server"), QString(), QString());
     picker.show();
     return picker;
 }
@@ -66,54 +65,55 @@ void BM_ReadSortMakers(benchmark::State& state) {
 BENCHMARK(BM_ReadSortMakers)->Unit(benchmark::kMillisecond);
 
 void BM_Getmanufs(benchmark::State& state) {
-    Form2& picker = open_picker();
+    ModelPicker& picker = open_picker();
     for (auto _ : state) {
-        picker.getmanufs();
+        picker.fillManufacturers();
         QApplication::processEvents();
     }
     check_no_message("getmanufs");
     const std::vector<std::string> expected = expected_makers();
-    check(picker.manuf->count() == static_cast<int>(expected.size()),
-          "the picker lists " + std::to_string(picker.manuf->count()) + " manufacturers");
-    for (int row = 0; row < picker.manuf->count(); ++row)
-        check(picker.manuf->item(row)->text().toStdString() == expected[static_cast<std::size_t>(row)],
+    check(picker.manufacturerList->count() == static_cast<int>(expected.size()),
+          "the picker lists " + std::to_string(picker.manufacturerList->count()) + " manufacturers");
+    for (int row = 0; row < picker.manufacturerList->count(); ++row)
+        check(picker.manufacturerList->item(row)->text().toStdString() ==
+                  expected[static_cast<std::size_t>(row)],
               "manufacturer " + std::to_string(row) + " is \"" +
-                  picker.manuf->item(row)->text().toStdString() + "\", not \"" +
+                  picker.manufacturerList->item(row)->text().toStdString() + "\", not \"" +
                   expected[static_cast<std::size_t>(row)] + "\"");
 }
 BENCHMARK(BM_Getmanufs)->Unit(benchmark::kMillisecond);
 
 void BM_ModelFill(benchmark::State& state) {
-    Form2& picker = open_picker();
-    picker.getmanufs();
+    ModelPicker& picker = open_picker();
+    picker.fillManufacturers();
     const QList<QListWidgetItem*> found =
-        picker.manuf->findItems(QString::fromStdString(BigMaker), Qt::MatchExactly);
+        picker.manufacturerList->findItems(QString::fromStdString(BigMaker), Qt::MatchExactly);
     check(found.size() == 1, "the big manufacturer is not listed once");
-    const int big_row = picker.manuf->row(found.first());
+    const int big_row = picker.manufacturerList->row(found.first());
     const int other_row = big_row == 0 ? 1 : 0;
 
     for (auto _ : state) {
         // Another manufacturer first, so each fill starts from a short list.
         state.PauseTiming();
-        picker.manuf->setCurrentRow(other_row);
+        picker.manufacturerList->setCurrentRow(other_row);
         QApplication::processEvents();
         state.ResumeTiming();
-        picker.manuf->setCurrentRow(big_row);
+        picker.manufacturerList->setCurrentRow(big_row);
         QApplication::processEvents();
     }
 
     check_no_message("the model fill");
-    check(picker.model->count() == BigModels && picker.modelva->count() == BigModels,
-          "the picker lists " + std::to_string(picker.model->count()) + " models");
+    check(picker.modelList->count() == BigModels && picker.vaList->count() == BigModels,
+          "the picker lists " + std::to_string(picker.modelList->count()) + " models");
     for (int row : {0, 1, BigModels - 1})
-        check(picker.model->item(row)->text().toStdString() == big_model(row) &&
-                  picker.modelva->item(row)->text().toStdString() == big_model_va(row),
+        check(picker.modelList->item(row)->text().toStdString() == big_model(row) &&
+                  picker.vaList->item(row)->text().toStdString() == big_model_va(row),
               "model " + std::to_string(row) + " is out of order or has another VA");
     // The model chosen carries its own line's VA into the load list.
-    picker.model->setCurrentRow(1);
-    picker.Image7_Click();
+    picker.modelList->setCurrentRow(1);
+    picker.addModel();
     check_no_message("Next");
-    QListWidget* loads = screens::form1().List2;
+    QListWidget* loads = registry().loadList().vaList;
     check(loads->count() > 0 && loads->item(loads->count() - 1)->text().toStdString() == big_model_va(1),
           "the load list did not get the chosen model's VA");
 }

@@ -7,13 +7,13 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
+#include "app/registry.h"
 #include "bench/floors.h"
 #include "bench/generator.h"
 #include "bench/harness.h"
-#include "loadlist/form1.h"
-#include "results/form5.h"
 #include "core/product_info.h"
-#include "shell/screens.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
 
 namespace vellimar::bench {
 namespace {
@@ -64,30 +64,30 @@ void BM_ReadProductSection(benchmark::State& state) {
 BENCHMARK(BM_ReadProductSection)->Unit(benchmark::kMillisecond);
 
 void BM_Showinfo(benchmark::State& state) {
-    screens::form1().Option2->setChecked(true); // 230 V: prod230.txt
-    Form5& viewer = screens::form5();
+    registry().loadList().volts230Option->setChecked(true); // 230 V: prod230.txt
+    InfoViewer& viewer = registry().infoViewer();
     viewer.show();
-    viewer.Label2->setText(Model);
+    viewer.setModelText(Model);
 
     for (auto _ : state) {
-        viewer.showinfo();
+        viewer.showInfo();
         QApplication::processEvents();
     }
 
     check_no_message("showinfo");
-    check(screens::exists(5) && &screens::form5() == &viewer && viewer.Text1->isVisible(),
+    check(registry().exists("Form5") && &registry().infoViewer() == &viewer && viewer.infoText->isVisible(),
           "the viewer is not shown");
     std::string expected;
     for (const std::string& line : last_section)
         expected += line + "\n";
-    check(viewer.Text1->toPlainText().toStdString() == expected, "the viewer shows another section");
+    check(viewer.infoText->toPlainText().toStdString() == expected, "the viewer shows another section");
 }
 BENCHMARK(BM_Showinfo)->Unit(benchmark::kMillisecond);
 
 // Qt's share alone: one repaint of the maximized viewer (with the text the
 // case before left in it), no file read.
 void BM_RepaintViewer(benchmark::State& state) {
-    Form5& viewer = screens::form5();
+    InfoViewer& viewer = registry().infoViewer();
     viewer.show();
     QApplication::processEvents();
     for (auto _ : state) {

@@ -16,14 +16,15 @@
 #include <QRadioButton>
 #include <cstdio>
 
-#include "loadlist/form1.h"
-#include "results/form5.h"
-#include "results/printout.h"
-#include "shell/application.h"
-#include "shell/fakes.h"
-#include "shell/platform.h"
-#include "shell/printing.h"
-#include "shell/screens.h"
+#include "app/application.h"
+#include "app/registry.h"
+#include "core/results_page.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/results_screen.h"
+#include "ui/fakes.h"
+#include "ui/platform.h"
+#include "ui/printing.h"
 
 using namespace vellimar;
 
@@ -64,18 +65,21 @@ int main(int argc, char** argv) {
     QString text;
     const QString mode = args[0];
     if (mode == QLatin1String("results") && args.size() == 2) {
-        const QStringList models = {"Korr Personal 550I", "",         "Korr Webline 700I",     "Brisk 1000I",
-                                    "PanoBrisk 1000I",    "QN 1000I", "BriskPro Corehall 10kI"};
-        text = results_page(QStringLiteral(" 245"), QStringLiteral("60 min./ 1 hour"), models);
-        print_results(QStringLiteral(" 245"), QStringLiteral("60 min./ 1 hour"), models);
+        const ClassTexts models = {"Korr Personal 550I", "",         "Korr Webline 700I",     "Brisk 1000I",
+                                   "PanoBrisk 1000I",    "QN 1000I", "BriskPro Corehall 10kI"};
+        ResultsScreen& results = registry().results();
+        results.showModels(models);
+        results.showHeader(QStringLiteral("60 min./ 1 hour"), QStringLiteral(" 245"));
+        text = QString::fromStdString(results_page_text(" 245", "60 min./ 1 hour", models));
+        results.printResults();
     } else if (mode == QLatin1String("viewer") && args.size() == 3) {
-        screens::form1().Option2->setChecked(true);
-        Form5& viewer = screens::form5();
+        registry().loadList().volts230Option->setChecked(true);
+        InfoViewer& viewer = registry().infoViewer();
         viewer.show();
-        viewer.Label2->setText(args[1]);
-        viewer.showinfo();
-        text = viewer.Text1->toPlainText();
-        viewer.Command1_Click();
+        viewer.setModelText(args[1]);
+        viewer.showInfo();
+        text = viewer.infoText->toPlainText();
+        viewer.printDocument();
     } else if (mode == QLatin1String("long") && args.size() == 2) {
         for (int line = 1; line <= 150; ++line)
             text += QStringLiteral("Line %1 of a long product text\r\n").arg(line);
@@ -93,6 +97,7 @@ int main(int argc, char** argv) {
         std::fputs("print_check: could not write the PDF copy\n", stderr);
         return 1;
     }
+    registry().reset();
     swap_platform(real);
     return 0;
 }

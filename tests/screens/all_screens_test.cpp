@@ -1,0 +1,275 @@
+// What every screen has in common, one table each: the pressed look of the
+// image buttons, help, closing the window, the keyboard order and every
+// visible text.
+#include <QLabel>
+#include <QTest>
+
+#include "screen_test.h"
+#include "screens/category_menu.h"
+#include "screens/computer_estimator.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/model_picker.h"
+#include "screens/results_screen.h"
+#include "ui/image_button.h"
+#include "ui/platform.h"
+
+namespace vellimar {
+namespace {
+
+class AllScreens : public ScreenTest {
+  protected:
+    QWidget& screen(const char* name) {
+        const std::string form = name;
+        if (form == "Form1")
+            return screens.loadList();
+        if (form == "Form2")
+            return screens.modelPicker();
+        if (form == "Form3")
+            return screens.results();
+        if (form == "Form4")
+            return screens.computerEstimator();
+        if (form == "Form5")
+            return screens.infoViewer();
+        return screens.categoryMenu();
+    }
+    template <typename W = QWidget> W* find(const char* form, const char* name) {
+        W* found = screen(form).findChild<W*>(QString::fromLatin1(name));
+        EXPECT_TRUE(found) << form << "." << name;
+        return found;
+    }
+};
+
+TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
+    struct Case {
+        const char* form;
+        const char* button;
+        const char* caption;
+        QPoint initial, pressed, released;
+    };
+    const Case cases[] = {
+        {"Form6", "Image1", "Label1", {405, 675}, {390, 705}, {405, 675}},
+        {"Form6", "Image2", "Label2", {405, 1275}, {390, 1305}, {405, 1275}},
+        {"Form6", "Image3", "Label3", {405, 1875}, {390, 1905}, {405, 1875}},
+        {"Form6", "Image4", "Label4", {405, 2475}, {390, 2505}, {405, 2475}},
+        {"Form6", "Image5", "Label5", {405, 3075}, {390, 3105}, {405, 3075}},
+        {"Form6", "Image8", "Label8", {405, 3675}, {390, 3705}, {405, 3675}},
+        {"Form6", "Image6", "Label6", {150, 4275}, {120, 4305}, {150, 4275}},
+        {"Form1", "Image2", "Label1", {3015, 1740}, {3000, 1770}, {3015, 1740}},
+        {"Form1", "Image3", "Label2", {3015, 2385}, {3000, 2425}, {3015, 2385}},
+        {"Form1", "Image4", "Label3", {2790, 3765}, {2760, 3805}, {2775, 3765}},
+        {"Form2", "Image5", "Label6", {360, 4800}, {345, 4830}, {360, 4800}},
+        {"Form2", "Image7", "Label5", {1920, 4800}, {1905, 4830}, {1920, 4800}},
+        {"Form2", "Image8", "Label4", {3480, 4800}, {3465, 4830}, {3480, 4800}},
+        {"Form4", "Image1", "Label1", {2595, 4560}, {2580, 4590}, {2595, 4560}},
+        {"Form4", "Image2", "Label2", {315, 4560}, {300, 4590}, {315, 4560}},
+        {"Form3", "Image1", "Label13", {120, 5310}, {105, 5340}, {120, 5310}},
+        {"Form3", "Image12", "Label14", {1905, 5310}, {1905, 5340}, {1920, 5310}},
+        {"Form3", "Image2", "Label12", {3720, 5310}, {3705, 5340}, {3720, 5310}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.form) + "." + c.button);
+        auto* button = find<ImageButton>(c.form, c.button);
+        QWidget* caption = find(c.form, c.caption);
+        const QRect caption_place = caption->geometry();
+        EXPECT_EQ(button->position_twips(), c.initial);
+        // Any mouse button, on the picture or on its caption.
+        press(button, Qt::RightButton);
+        EXPECT_EQ(button->position_twips(), c.pressed);
+        release(button, Qt::RightButton);
+        EXPECT_EQ(button->position_twips(), c.released);
+        press(caption, Qt::MiddleButton);
+        EXPECT_EQ(button->position_twips(), c.pressed);
+        EXPECT_EQ(caption->geometry(), caption_place);
+        release(caption, Qt::MiddleButton);
+        EXPECT_EQ(button->position_twips(), c.released);
+    }
+    // The help and information icons never move.
+    for (auto [form, icon] : {std::pair{"Form6", "Image7"},
+                              {"Form1", "Image6"},
+                              {"Form4", "Image3"},
+                              {"Form3", "Image11"},
+                              {"Form3", "Image4"}}) {
+        auto* button = find<ImageButton>(form, icon);
+        const QPoint before = button->position_twips();
+        press(button, Qt::RightButton);
+        EXPECT_EQ(button->position_twips(), before) << form << "." << icon;
+        release(button, Qt::RightButton);
+    }
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(AllScreens, HelpExplainsEachScreenAndChangesNothing) {
+    const struct {
+        const char* form;
+        const char* icon;
+        const char* text;
+        MessageIcon kind;
+    } cases[] = {
+        {"Form6", "Image7",
+         "Welcome to the Vellimar UPS Selector!\r\rTo start, select the general category you wish.",
+         MessageIcon::Information},
+        {"Form1", "Image6", "1. Select 120V or 230V\r2. Select desired runtime\r3. Click 'Suggest UPS'",
+         MessageIcon::Information},
+        {"Form4", "Image3",
+         "Select the individual components of the system you\rwish to protect.  When done, click 'Add This "
+         "System'.",
+         MessageIcon::Information},
+        {"Form3", "Image11",
+         "To view more information on a particular model, click the 'i' (information) button",
+         MessageIcon::None},
+    };
+    for (const auto& c : cases) {
+        screen(c.form).show();
+        click(find(c.form, c.icon));
+        ASSERT_EQ(fakes.dialogs.messages.size(), 1) << c.form;
+        const ShownMessage shown = fakes.dialogs.messages.takeFirst();
+        EXPECT_EQ(shown.text, c.text);
+        EXPECT_EQ(shown.title, "Vellimar UPS Selector");
+        EXPECT_EQ(shown.icon, c.kind) << c.form;
+        EXPECT_TRUE(screen(c.form).isVisible()) << c.form;
+    }
+}
+
+TEST_F(AllScreens, ClosingAFixedScreenEndsTheProgramClosingTheViewerDoesNot) {
+    int ends = 0;
+    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form3"}) {
+        screen(form).show();
+        screen(form).close();
+        EXPECT_EQ(fakes.process.ends, ++ends) << form;
+    }
+    screen("Form5").show();
+    screen("Form5").close();
+    EXPECT_EQ(fakes.process.ends, ends);
+    EXPECT_FALSE(screens.exists("Form5"));
+}
+
+TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
+    const std::pair<const char*, QStringList> orders[] = {
+        {"Form6", {"Image1", "Image2", "Image3", "Image4", "Image5", "Image8", "Image6", "Image7"}},
+        {"Form1", {"List1", "Combo1", "Option1", "Option2", "Image2", "Image3", "Image4", "Image6"}},
+        {"Form2", {"manuf", "model", "Image5", "Image7", "Image8"}},
+        {"Form4",
+         {"Combo3", "Combo1", "Combo2", "Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Text2",
+          "Image1", "Image2", "Image3"}},
+        {"Form5", {"Command1", "Command2"}},
+    };
+    for (const auto& [form, order] : orders) {
+        QWidget& window = screen(form);
+        QStringList walked;
+        QWidget* first = find(form, order.first().toLatin1().constData());
+        for (QWidget* at = first; walked.size() < order.size(); at = at->nextInFocusChain())
+            if ((at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&window) &&
+                at->parentWidget() == &window)
+                walked << at->objectName();
+        EXPECT_EQ(walked, order) << form;
+    }
+    // Space and Return on a focused image button click it.
+    auto* help = find<ImageButton>("Form6", "Image7");
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Space);
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_EQ(fakes.dialogs.messages.size(), 2);
+}
+
+TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
+    const struct {
+        const char* form;
+        const char* name;
+        const char* text;
+    } labels[] = {
+        {"Form6", "Label7", "Select type of equipment to protect:"},
+        {"Form6", "Label1", "General Computer / Workstation"},
+        {"Form6", "Label2", "Network Server"},
+        {"Form6", "Label3", "Networking Equipment"},
+        {"Form6", "Label4", "Telecommunications Equipment"},
+        {"Form6", "Label5", "Other Electronic Equipment"},
+        {"Form6", "Label8", "Enter Your Own VA"},
+        {"Form6", "Label6", "Main Menu"},
+        {"Form1", "Label10", "For more information:"},
+        {"Form1", "Label9", "(800) 555-0147"},
+        {"Form1", "Label11", "www.vellimar.example"},
+        {"Form1", "Label7", "List of items to protect:"},
+        {"Form1", "Label5", "120 Volt"},
+        {"Form1", "Label6", "230 Volt"},
+        {"Form1", "Label4", "Total VA:"},
+        {"Form1", "Label1", " Add Another"},
+        {"Form1", "Label8", "Item"},
+        {"Form1", "Label2", "Start Over"},
+        {"Form1", "Label3", "Suggest a UPS"},
+        {"Form2", "Label2", "1. Select Manufacturer:"},
+        {"Form2", "Label3", "2. Select Model:"},
+        {"Form2", "Label1", "Label1"},
+        {"Form2", "Label6", "Cancel"},
+        {"Form2", "Label5", "Next"},
+        {"Form2", "Label4", " Different Category"},
+        {"Form4", "Label4", "Select general computer components:"},
+        {"Form4", "Label5", "CD-ROM"},
+        {"Form4", "Label6", "Modem"},
+        {"Form4", "Label7", "Speakers"},
+        {"Form4", "Label8", "Scanner"},
+        {"Form4", "Label9", "External Drive (Zip, Jaz, etc)"},
+        {"Form4", "Label3", "Other Device VA:"},
+        {"Form4", "Label2", "Cancel"},
+        {"Form4", "Label1", " Add This System"},
+        {"Form3", "Label2", "Total VA:"},
+        {"Form3", "Label3", "Desired Runtime:"},
+        {"Form3", "Label4", "Basic battery backup only"},
+        {"Form3", "Label5", "Basic battery backup with standard interface port"},
+        {"Form3", "Label6", "Line interactive with standard interface port"},
+        {"Form3", "Label7", "Line interactive with smart interface port"},
+        {"Form3", "Label8", "Line interactive with smart interface port; rackmountable"},
+        {"Form3", "Label10", "On-line UPS with smart interface port"},
+        {"Form3", "Label11", "Corehall UPS with smart interface port"},
+        {"Form3", "Label18", "(XL models offer expandible runtimes)"},
+        {"Form3", "Label15", "For more product information, click the         button"},
+        {"Form3", "Label16", "For customer support, call: (800) 555-0163"},
+        {"Form3", "Label17", "UPS Products and Features are Subject to Change Without Notice"},
+        {"Form3", "Label13", "Modify Criteria"},
+        {"Form3", "Label14", "Print Results"},
+        {"Form3", "Label12", "Quit Selector"},
+        {"Form5", "Label1", "Product information for this model:"},
+    };
+    for (const auto& c : labels) {
+        auto* label = find<QLabel>(c.form, c.name);
+        EXPECT_EQ(label->text(), c.text) << c.form << "." << c.name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << c.form << "." << c.name;
+    }
+    const struct {
+        const char* form;
+        const char* name;
+        const char* tooltip;
+    } tips[] = {
+        {"Form6", "Image7", "Help"},
+        {"Form1", "Image6", "Help"},
+        {"Form1", "Image2", "Add Another Item to List"},
+        {"Form1", "Image3", "Clear List"},
+        {"Form1", "Image4", "Suggest a UPS based on total VA above"},
+        {"Form1", "List1", "Items to be protected by single UPS"},
+        {"Form1", "Combo1", "How long you want the UPS to provide power"},
+        {"Form2", "Image5", "Cancel"},
+        {"Form2", "Image7", "Add selected item to list"},
+        {"Form2", "Image8", "Pick a different category of items"},
+        {"Form4", "Image3", "Help"},
+        {"Form4", "Image1", "Add this computer configuration to the list"},
+        {"Form4", "Image2", "Cancel"},
+        {"Form3", "Image1", "Go back and modify list"},
+        {"Form3", "Image12", ""},
+        {"Form3", "Image2", "Quit the selector"},
+        {"Form3", "Image11", ""},
+    };
+    for (const auto& c : tips)
+        EXPECT_EQ(find(c.form, c.name)->toolTip(), c.tooltip) << c.form << "." << c.name;
+    const std::pair<const char*, const char*> titles[] = {
+        {"Form6", "Vellimar UPS Selector"}, {"Form1", "Vellimar UPS Selector"},
+        {"Form2", "Select Item Category"},  {"Form4", "General Computer"},
+        {"Form3", "Selector Results"},      {"Form5", "Information Viewer"}};
+    for (auto [form, title] : titles)
+        EXPECT_EQ(screen(form).windowTitle(), title) << form;
+    EXPECT_EQ(find<QWidget>("Form5", "Command1")->property("text").toString(), "Print This Document");
+    EXPECT_EQ(find<QWidget>("Form5", "Command2")->property("text").toString(), "Back");
+    EXPECT_EQ(find<QWidget>("Form1", "Combo1")->property("currentText").toString(), "Select Runtime...");
+}
+
+} // namespace
+} // namespace vellimar

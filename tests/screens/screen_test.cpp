@@ -1,0 +1,92 @@
+#include "screen_test.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QWindow>
+
+#include "app/application.h"
+
+namespace vellimar {
+
+void ScreenTest::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    previous_dir_ = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    screens.reset();
+}
+
+void ScreenTest::TearDown() {
+    screens.reset();
+    QApplication::processEvents();
+    QDir::setCurrent(previous_dir_);
+}
+
+void ScreenTest::write_file(const char* name, const std::string& bytes) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+QStringList ScreenTest::messages() const {
+    QStringList texts;
+    for (const ShownMessage& message : fakes.dialogs.messages)
+        texts.append(message.text);
+    return texts;
+}
+
+namespace {
+
+enum class Action { Press, Release, Click };
+
+void mouse(QWidget* target, Qt::MouseButton button, Action action) {
+    QWidget* window = target->window();
+    window->show();
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QWindow* handle = window->windowHandle();
+    if (action == Action::Press)
+        QTest::mousePress(handle, button, {}, at);
+    else if (action == Action::Release)
+        QTest::mouseRelease(handle, button, {}, at);
+    else
+        QTest::mouseClick(handle, button, {}, at);
+}
+
+} // namespace
+
+void click(QWidget* target, Qt::MouseButton button) {
+    mouse(target, button, Action::Click);
+}
+void press(QWidget* target, Qt::MouseButton button) {
+    mouse(target, button, Action::Press);
+}
+void release(QWidget* target, Qt::MouseButton button) {
+    mouse(target, button, Action::Release);
+}
+
+QStringList texts_of(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+void click_row(QListWidget* list, int row) {
+    ASSERT_LT(row, list->count());
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+} // namespace vellimar
+
+int main(int argc, char** argv) {
+    // The screens run on Qt's offscreen platform unless a display is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    vellimar::setup_application(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

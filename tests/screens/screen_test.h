@@ -1,0 +1,55 @@
+#pragma once
+// What every screen test shares: a fresh run in a temporary working
+// directory, the platform fakes, and ways to click and choose as a user does.
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+
+#include "app/registry.h"
+#include "ui/fakes.h"
+
+// Readable values in failure messages.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text;
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+    *out << "{\"" << list.join(QStringLiteral("\", \"")).toStdString() << "\"}";
+}
+
+namespace vellimar {
+
+class ScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a data file into the working directory, bytes as given.
+    void write_file(const char* name, const std::string& bytes);
+    // The messages shown so far, texts only.
+    QStringList messages() const;
+
+    Registry& screens = registry();
+    FakePlatform fakes;
+    QTemporaryDir dir;
+
+  private:
+    QString previous_dir_;
+};
+
+// A left click at the centre of `target` (or only the press, or the
+// release), delivered through its window as the window system does: to
+// whatever lies there, so a click on a caption reaches the button beneath.
+void click(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
+void press(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
+void release(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
+
+QStringList texts_of(const QListWidget* list);
+// Clicks the entry in `row` of `list`.
+void click_row(QListWidget* list, int row);
+
+} // namespace vellimar
