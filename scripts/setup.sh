@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth xdotool libx11-6 python3
+    dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
 )

@@ -5,6 +5,7 @@
 
 #include "app/registry.h"
 #include "screens/category_menu.h"
+#include "ui/accessibility.h"
 #include "ui/bitmaps.h"
 #include "ui/look.h"
 
@@ -16,6 +17,7 @@ void setup_application(QApplication& app) {
     // One style everywhere, so the screens look as laid out on any desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     install_font_substitutes();
+    install_accessibility();
     app.setWindowIcon(application_icon());
 }
 

@@ -93,6 +93,12 @@ ComputerEstimator::ComputerEstimator(Screens& screens)
     cancelButton = control<ImageButton>(this, "Image2");
     helpButton = control<ImageButton>(this, "Image3");
 
+    label_controls(this, {{"Label5", "Check1"},
+                          {"Label6", "Check2"},
+                          {"Label7", "Check3"},
+                          {"Label8", "Check4"},
+                          {"Label9", "Check5"},
+                          {"Label3", "Check6"}});
     fill_parts(typeBox, ComputerTypes);
     fill_parts(processorBox, Processors);
     fill_parts(monitorBox, Monitors);

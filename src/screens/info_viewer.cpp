@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "core/product_info.h"
 #include "screens/load_list_screen.h"
@@ -53,6 +54,9 @@ InfoViewer::InfoViewer(Screens& screens)
     // Tab goes on to the buttons, as in the other screens' text boxes.
     infoText->setTabChangesFocus(true);
     infoText->setAccessibleName(QStringLiteral("Product information"));
+    // Qt tells screen readers no scroll bar's direction.
+    infoText->horizontalScrollBar()->setAccessibleName(QStringLiteral("Horizontal"));
+    infoText->verticalScrollBar()->setAccessibleName(QStringLiteral("Vertical"));
     infoText->hide();
 
     printButton = make_control<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),

@@ -94,9 +94,12 @@ LoadListScreen::LoadListScreen(Screens& screens)
     totalBox->setText(QStringLiteral("0"));
     volts120Option->setChecked(true);
 
+    label_controls(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
     runtimeBox->setEditable(true);
     runtimeBox->setInsertPolicy(QComboBox::NoInsert);
     runtimeBox->setCompleter(nullptr);
+    // Screen readers land on its edit line.
+    runtimeBox->lineEdit()->setAccessibleName(runtimeBox->accessibleName());
     for (const std::string& item : RuntimeItems)
         runtimeBox->addItem(QString::fromStdString(item), 0);
     runtimeBox->setCurrentIndex(-1);

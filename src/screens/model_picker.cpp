@@ -111,6 +111,7 @@ ModelPicker::ModelPicker(Screens& screens)
     otherCategoryButton = control<ImageButton>(this, "Image8");
     vaList->hide();
     categoryLabel->hide();
+    label_controls(this, {{"Label2", "manuf"}, {"Label3", "model"}});
 
     connect(manufacturerList, &QListWidget::itemSelectionChanged, this, &ModelPicker::manufacturerChosen);
     connect(modelList, &QListWidget::itemSelectionChanged, this, &ModelPicker::modelChosen);

@@ -26,7 +26,7 @@ ResultsScreen::ResultsScreen(Screens& screens)
     // cover the "b" of "button" and the tops of the support telephone number.
     lay_out(this,
             {
-                {"Image13", Kind::Picture, 3705, 4305, 420, 435, "Information"},
+                {"Image13", Kind::Picture, 3705, 4305, 420, 435, "Information icon"},
                 {"Label2", Kind::Label, 120, 105, 675, 300, "Total VA:"},
                 {"Label1", Kind::Label, 825, 105, 645, 270, "", Font::Bold},
                 {"Label3", Kind::Label, 1620, 105, 1275, 330, "Desired Runtime:"},
@@ -125,6 +125,17 @@ ResultsScreen::ResultsScreen(Screens& screens)
     }
     totalLabel = control<QLabel>(this, "Label1");
     runtimeLabel = control<QLabel>(this, "Label9");
+    // Screen readers read each value by its heading, and each class as its
+    // caption and its model.
+    totalLabel->setAccessibleName(QStringLiteral("Total VA"));
+    runtimeLabel->setAccessibleName(QStringLiteral("Desired runtime"));
+    label_controls(this, {{"Label4", "res(0)"},
+                          {"Label5", "res(1)"},
+                          {"Label6", "res(2)"},
+                          {"Label7", "res(3)"},
+                          {"Label8", "res(4)"},
+                          {"Label10", "res(5)"},
+                          {"Label11", "res(6)"}});
     modifyButton = control<ImageButton>(this, "Image1");
     printButton = control<ImageButton>(this, "Image12");
     quitButton = control<ImageButton>(this, "Image2");

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "ui/look.h"
 
@@ -43,7 +44,19 @@ void ImageButton::set_caption(const QString& caption) {
     setAccessibleName(caption);
 }
 
+void ImageButton::animate_click() {
+    if (down_)
+        return;
+    press();
+    // As long as Qt's own buttons show an animated click.
+    QTimer::singleShot(100, this, [this] {
+        release();
+        emit clicked();
+    });
+}
+
 void ImageButton::press() {
+    down_ = true;
     // Top first, then left, as the handlers set them.
     if (has_press_look_)
         move_to(pressed_);
@@ -51,6 +64,7 @@ void ImageButton::press() {
 }
 
 void ImageButton::release() {
+    down_ = false;
     if (has_press_look_)
         move_to(released_);
     emit mouseUp();

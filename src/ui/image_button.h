@@ -41,6 +41,12 @@ class ImageButton : public Picture {
     bool has_pressed_look() const { return has_press_look_; }
     // The dotted frame shows only while the focus is the keyboard's.
     bool shows_focus_frame() const;
+    // Held down by the mouse, the keyboard or a click in progress.
+    bool is_down() const { return down_; }
+    // A click as the keyboard gives it, for screen readers: pressed now,
+    // released and clicked a moment later, once the caller has had its
+    // answer (the click may open a modal message box).
+    void animate_click();
 
   signals:
     void mouseDown();
@@ -64,6 +70,7 @@ class ImageButton : public Picture {
     bool has_press_look_ = false;
     bool key_down_ = false;
     bool keyboard_focus_ = false;
+    bool down_ = false;
 };
 
 } // namespace vellimar

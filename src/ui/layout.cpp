@@ -89,6 +89,12 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
 
 } // namespace
 
+void label_controls(const QWidget* screen,
+                    std::initializer_list<std::pair<const char*, const char*>> labels) {
+    for (auto [label, labelled] : labels)
+        control<QLabel>(screen, label)->setBuddy(control<QWidget>(screen, labelled));
+}
+
 void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows) {
     QWidget* previous = nullptr;
     for (const LayoutRow& row : rows) {

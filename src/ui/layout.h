@@ -4,6 +4,7 @@
 // image buttons, the positions a press and a release set.
 #include <QWidget>
 #include <initializer_list>
+#include <utility>
 
 namespace vellimar {
 
@@ -46,6 +47,9 @@ struct LayoutRow {
 // Makes the controls of `rows` on `screen`, in table order: that order is
 // also the keyboard order and the stacking order (later rows lie above).
 void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows);
+
+// Each label names the control beside it for screen readers.
+void label_controls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels);
 
 // The control named `name` on `screen`; the layout guarantees it exists.
 template <typename W> W* control(const QWidget* screen, const char* name) {

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "ui/accessibility.h"
+
 namespace vellimar {
 
 void install_font_substitutes() {
@@ -36,6 +38,7 @@ QLabel* make_caption(QWidget* parent, const char* name, const QString& text, con
     QLabel* label = make_label(parent, name, text, twipsArea, font, Qt::black, alignment);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setWordWrap(true);
+    hide_from_screen_readers(label);
     return label;
 }
 

@@ -1,0 +1,278 @@
+#include "ui/accessibility.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "ui/image_button.h"
+
+namespace vellimar {
+
+namespace {
+
+const char* const HiddenFromScreenReaders = "vellimar_hidden_from_screen_readers";
+
+bool hidden(const QAccessibleInterface* control) {
+    return control && control->object() && control->object()->property(HiddenFromScreenReaders).toBool();
+}
+
+class ButtonInterface : public QAccessibleWidget {
+  public:
+    explicit ButtonInterface(ImageButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->is_down();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        // A hidden screen's buttons stay where the user cannot reach them.
+        if (button()->isVisible() && button()->isEnabled())
+            button()->animate_click();
+    }
+
+  private:
+    ImageButton* button() const { return static_cast<ImageButton*>(widget()); }
+};
+
+// Qt reads a plain widget window as a filler; as a frame it is announced
+// when it becomes active. Caption labels are left out of its children.
+class WindowInterface : public QAccessibleWidget {
+  public:
+    explicit WindowInterface(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAccessibleInterface*> shown = children();
+        return index >= 0 && index < shown.size() ? shown.at(index) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const QList<QAccessibleInterface*> shown = children();
+        for (int i = 0; i < shown.size(); ++i) {
+            if (shown.at(i) == child)
+                return i;
+        }
+        return -1;
+    }
+
+  private:
+    QList<QAccessibleInterface*> children() const {
+        QList<QAccessibleInterface*> shown;
+        const int count = QAccessibleWidget::childCount();
+        for (int i = 0; i < count; ++i) {
+            QAccessibleInterface* child = QAccessibleWidget::child(i);
+            if (child && !hidden(child))
+                shown.append(child);
+        }
+        return shown;
+    }
+};
+
+// A label named apart from its text ("Total VA" beside " 450"), or named
+// by another label. Qt would give only the name, or read an empty label as
+// the label naming it; here the name is the label's own, and the text is
+// offered as read-only text.
+class LabelInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit LabelInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return shown();
+        return QAccessibleWidget::text(type);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override {
+        auto related = QAccessibleWidget::relations(match);
+        QWidget* buddy = static_cast<QLabel*>(widget())->buddy();
+        if ((match & QAccessible::Labelled) && buddy)
+            related.append({QAccessible::queryAccessibleInterface(buddy), QAccessible::Labelled});
+        return related;
+    }
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+  private:
+    QString shown() const { return static_cast<QLabel*>(widget())->text(); }
+};
+
+bool named_by_another_label(const QLabel* label) {
+    const QWidget* parent = label->parentWidget();
+    if (!parent)
+        return false;
+    for (const QLabel* sibling : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling->buddy() == label)
+            return true;
+    }
+    return false;
+}
+
+// As Qt reads a combo box on Linux (named by the shown text, the popup list
+// and the edit line as children), except that
+//  - a box still showing its prompt is named by the prompt, not left unnamed,
+//    and a box without a tooltip is described by its own accessible name;
+//  - Press or ShowMenu on an open popup takes the item selected in it, as
+//    Enter does from the keyboard: Qt 6.4 offers screen readers no other way
+//    to choose an item.
+class ComboInterface : public QAccessibleWidget {
+  public:
+    explicit ComboInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    int childCount() const override { return combo()->lineEdit() ? 2 : 1; }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(combo()->view());
+        if (index == 1 && combo()->lineEdit())
+            return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i) {
+            if (this->child(i) == child)
+                return i;
+        }
+        return -1;
+    }
+
+    // The edit line takes the keyboard for an editable box.
+    QAccessibleInterface* focusChild() const override {
+        return combo()->lineEdit() ? child(1) : QAccessibleWidget::focusChild();
+    }
+
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Name || type == QAccessible::Value) {
+            const QString shown = combo()->currentText();
+            return shown.isEmpty() && combo()->currentIndex() < 0 ? combo()->placeholderText() : shown;
+        }
+        const QString text = QAccessibleWidget::text(type);
+        return type == QAccessible::Description && text.isEmpty() ? widget()->accessibleName() : text;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = combo()->view()->isVisible();
+        state.editable = combo()->isEditable();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (!combo()->view()->isVisible()) {
+            combo()->showPopup();
+            return;
+        }
+        const QItemSelectionModel* selection = combo()->view()->selectionModel();
+        const QModelIndexList chosen = selection ? selection->selectedIndexes() : QModelIndexList();
+        combo()->hidePopup();
+        if (!chosen.isEmpty())
+            combo()->setCurrentIndex(chosen.first().row());
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// Qt leaves a message box's icon unnamed; its name says what kind of
+// message it is.
+class MessageIconInterface : public QAccessibleWidget {
+  public:
+    explicit MessageIconInterface(QLabel* icon) : QAccessibleWidget(icon, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text type) const override {
+        if (type != QAccessible::Name)
+            return QAccessibleWidget::text(type);
+        switch (static_cast<QMessageBox*>(widget()->window())->icon()) {
+        case QMessageBox::Information:
+            return QStringLiteral("Information");
+        case QMessageBox::Warning:
+            return QStringLiteral("Warning");
+        case QMessageBox::Critical:
+            return QStringLiteral("Error");
+        case QMessageBox::Question:
+            return QStringLiteral("Question");
+        default:
+            return QString();
+        }
+    }
+};
+
+QAccessibleInterface* interface_for(const QString& class_name, QObject* object) {
+    // Asked for the object's own class only, so that Qt's interfaces for the
+    // classes beneath (and for its own dialogs) stay as they are.
+    if (!object || !object->isWidgetType() || class_name != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* button = qobject_cast<ImageButton*>(widget))
+        return new ButtonInterface(button);
+    if (qobject_cast<Picture*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (widget->isWindow() && class_name.startsWith(QLatin1String("vellimar::")))
+        return new WindowInterface(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return new ComboInterface(combo);
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (!label)
+        return nullptr;
+    if (!label->accessibleName().isEmpty() || named_by_another_label(label))
+        return new LabelInterface(label);
+    if (label->text().isEmpty() && qobject_cast<QMessageBox*>(label->window()) && label->window() != label)
+        return new MessageIconInterface(label);
+    return nullptr;
+}
+
+} // namespace
+
+void install_accessibility() {
+    QAccessible::installFactory(interface_for);
+}
+
+void hide_from_screen_readers(QWidget* caption) {
+    caption->setProperty(HiddenFromScreenReaders, true);
+}
+
+} // namespace vellimar
