@@ -12,6 +12,7 @@ packages=(
     xvfb xauth xdotool libx11-6 python3
     desktop-file-utils appstream dpkg-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
+    imagemagick # import, for tools/screenshots.sh
 )
 
 scripts/install_missing.sh "${packages[@]}"
