@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for SECONDS seconds (default 45) from seeds made of
-# the shipped data files, and fails on the first finding.
+# the shipped data files, and fails when one finds something. Findings are
+# kept in BUILD_DIR/findings/TARGET/, with the command that replays each.
 # Usage: fuzz/run.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -36,19 +37,25 @@ done
 status=0
 for target in lenient_parse line_reader runtime_table equipment_list product_info; do
     echo "== ${target}_fuzz for ${seconds} s"
-    mkdir -p "$work/$target-found"
+    found=$build/findings/$target
+    mkdir -p "$found"
+    touch "$work/$target.start"
     options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1)
     # Whole data files as seeds, but short mutated inputs: more of them per second.
     [ "$target" = lenient_parse ] || options+=(-max_len=8192)
     rc=0
-    (cd "$work" && "$build/fuzz/${target}_fuzz" "${options[@]}" -artifact_prefix="$work/$target-found/" \
+    (cd "$work" && "$build/fuzz/${target}_fuzz" "${options[@]}" -artifact_prefix="$found/" \
         "$work/$target" >"$work/$target.log" 2>&1) || rc=$?
     grep -E "^(INFO: seed corpus|Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb)" "$work/$target.log" || true
-    if [ "$rc" -ne 0 ] || [ -n "$(ls -A "$work/$target-found")" ]; then
+    artifacts=$(find "$found" -type f -newer "$work/$target.start")
+    if [ "$rc" -ne 0 ] || [ -n "$artifacts" ]; then
         echo "FINDING in ${target}_fuzz (exit status $rc):"
         tail -40 "$work/$target.log"
-        for artifact in "$work/$target-found"/*; do
-            [ -e "$artifact" ] && { echo "input $(basename "$artifact"):"; od -c "$artifact" | head -20; }
+        for artifact in $artifacts; do
+            echo "input $artifact:"
+            od -c "$artifact" | head -20
+            echo "replay: $build/fuzz/${target}_fuzz $artifact"
+            echo "keep as a regression test: cp $artifact $source_dir/fuzz/regressions/$target/"
         done
         status=1
     fi

@@ -13,6 +13,7 @@ packages=(
     dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
+    imagemagick # import, for tools/screenshots.sh
 )
 
 scripts/install_missing.sh "${packages[@]}"

@@ -2,7 +2,10 @@
 # Makes sure a CUPS scheduler runs and that a cups-pdf queue, VellimarPDF, is
 # the default printer, accepting jobs. Starts cupsd directly when it is not
 # running (no systemd needed); that, and adding the queue, takes root.
+# Before changing a printer, writes the default printer it found (an empty
+# line for none) to PREVIOUS_FILE, for the caller to restore.
 # Prints the folder where cups-pdf writes the jobs of the current user.
+# Usage: cups_setup.sh PREVIOUS_FILE
 set -euo pipefail
 queue=VellimarPDF
 
@@ -34,6 +37,11 @@ if ! scheduler_running; then
     scheduler_running || fail "cupsd was started but does not answer after 10 s (see /var/log/cups/error_log)"
 fi
 
+default_printer() {
+    { timeout 5 lpstat -d 2>/dev/null || true; } | sed -n 's/^system default destination: //p'
+}
+default_printer >"$1"
+
 if ! timeout 10 lpstat -p "$queue" >/dev/null 2>&1; then
     [ "$(id -u)" -eq 0 ] || fail "the print queue $queue is missing, and only root can add it"
     ppd=$(timeout 60 lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ { print $1; exit }')
@@ -46,7 +54,7 @@ if [ "$(id -u)" -eq 0 ]; then
     timeout 10 cupsaccept "$queue"
     timeout 10 lpadmin -d "$queue"
 fi
-default=$(timeout 5 lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+default=$(default_printer)
 [ "$default" = "$queue" ] || fail "the default printer is '${default:-none}', not $queue"
 
 # Where cups-pdf puts a job of this user: the "Out" folder of its

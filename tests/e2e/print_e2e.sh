@@ -22,10 +22,30 @@ for tool in pdfinfo pdftotext; do
     command -v "$tool" >/dev/null || fail "$tool is missing: install poppler-utils"
 done
 
-outdir=$("$here/cups_setup.sh") || fail "no CUPS default printer could be set up"
+if [ -z "${PRINT_E2E_WORK:-}" ]; then
+    work=$(mktemp -d)
+    # The printers as they were, also when a check fails: the queue goes and the
+    # previous default printer, if any, is the default again. cupsd stays up.
+    restore_printers() {
+        [ -e "$work/previous" ] && [ "$(id -u)" -eq 0 ] || return 0
+        timeout 30 lpadmin -x "$queue" 2>/dev/null || echo "could not remove the queue $queue"
+        local previous
+        previous=$(cat "$work/previous")
+        [ -z "$previous" ] || [ "$previous" = "$queue" ] || timeout 10 lpadmin -d "$previous" ||
+            echo "could not make $previous the default printer again"
+    }
+    trap 'restore_printers; rm -rf "$work"' EXIT
+    outdir=$("$here/cups_setup.sh" "$work/previous") || fail "no CUPS default printer could be set up"
+    # The checks run again in this script under a time limit of their own, so
+    # that the printers are restored before CTest would kill a hung test.
+    status=0
+    PRINT_E2E_WORK=$work PRINT_E2E_OUT=$outdir timeout 75 "$0" "$@" || status=$?
+    [ "$status" -ne 124 ] || echo "FAIL: the checks did not end within 75 s"
+    exit "$status"
+fi
+work=$PRINT_E2E_WORK
+outdir=$PRINT_E2E_OUT
 echo "cups-pdf writes to $outdir"
-work=$(mktemp -d)
-trap 'timeout 10 cupsaccept "$queue" 2>/dev/null || true; rm -rf "$work"' EXIT
 unset PRINTER LPDEST CUPS_SERVER
 
 last_job() {
