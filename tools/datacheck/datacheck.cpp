@@ -10,8 +10,10 @@
 
 #include "core/equipment_list.h"
 #include "core/numbers.h"
+#include "core/own_va.h"
 #include "core/product_info.h"
 #include "core/runtime_table.h"
+#include "core/suggestion.h"
 #include "core/textfile.h"
 
 namespace vellimar::datacheck {
@@ -19,8 +21,8 @@ namespace vellimar::datacheck {
 namespace {
 
 constexpr double LowestTotal = 1;
-constexpr double HighestTotal = 5000;
-constexpr std::size_t RecordsPerBand = 7;
+constexpr double HighestTotal = LargestLoadVa;
+constexpr std::size_t RecordsPerBand = UpsClassCount;
 constexpr std::size_t FirstModelField = 2;
 // The viewer opens nothing for a shorter model text.
 constexpr std::size_t ShortestModel = 3;
