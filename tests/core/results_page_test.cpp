@@ -1,14 +1,16 @@
 #include "core/results_page.h"
 
+#include "core/maker.h"
+
 #include <gtest/gtest.h>
 
 using namespace vellimar;
 
 TEST(ResultsPage, TwentySevenLinesWithTheCaptionsAsTheyStand) {
-    const std::array<std::string, 7> models = {
+    const ClassTexts models = {
         "Korr Personal 550", "",        "Korr Webline 700",     "Brisk 1000",
         "PanoBrisk 1000",    "QN 1000", "BriskPro Corehall 10k"};
-    const std::string page = results_page_text(" 245", "60 min./ 1 hour", models, "www.example.test");
+    const std::string page = results_page_text(" 245", "60 min./ 1 hour", models);
     EXPECT_EQ(page, "Vellimar UPS Selector Results\r\n"
                     "\r\n"
                     "Total VA:  245     Desired Runtime: 60 min./ 1 hour\r\n"
@@ -35,5 +37,5 @@ TEST(ResultsPage, TwentySevenLinesWithTheCaptionsAsTheyStand) {
                     "BriskPro Corehall 10k\r\n"
                     "-Corehall UPS with smart interface port\r\n"
                     "\r\n"
-                    "For more information visit our website at www.example.test\r\n");
+                    "For more information visit our website at " + MakerWebAddress + "\r\n");
 }
