@@ -27,13 +27,10 @@ namespace {
 // Sections in the shipped layout: a separator, a skipped line, the header,
 // the body, and a line of seven or ten hyphens ending the body.
 const std::string Catalogue =
-    "Korr Webline is mentioned before any section\r\n"
-    "----------------------------------------\r\n"
+    "Korr Webline is mentioned before any section\r\n----------------------------------------\r\n"
     "Catalogue section 1\r\nKorr Webline - line interactive\r\nKorr Webline body\r\n\r\n"
-    "----------------------------------------\r\n"
-    "Catalogue section 2: Webline Office in the skipped line\r\n"
-    "Webline - basic battery backup\r\nWebline body\r\n-------\r\n"
-    "Text between sections is never shown\r\n"
+    "----------------------------------------\r\nCatalogue section 2: Webline Office in the skipped line\r\n"
+    "Webline - basic battery backup\r\nWebline body\r\n-------\r\nText between sections is never shown\r\n"
     "----------\r\nskipped\r\nWebline Office - with USB\r\nWebline Office body\r\n"
     "----------------------------------------\r\n";
 const std::string KorrWebline = "Korr Webline - line interactive\r\nKorr Webline body\r\n\r\n";
@@ -57,7 +54,7 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         // A body running to the end of the file is shown whole.
         {"----------\r\nx\r\nTandor\r\nline 1\r\nline 2", "Tandor", "Tandor\r\nline 1\r\nline 2\r\n", ""},
         {"----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
-        {"----------\nx\nKorr Pro \x96 caf\xE9\rline \xE2\x82\xAC 2\n-------\n", "Korr Pro",
+        {"intro\r----------\nx\nKorr Pro \x96 caf\xE9\rline \xE2\x82\xAC 2\n-------\n", "Korr Pro",
          "Korr Pro \xE2\x80\x93 caf\xC3\xA9\r\nline \xE2\x82\xAC 2\r\n", ""},
         // A closing separator is no section cut off; a missing header line is.
         {"", "Tandor", "", ""},

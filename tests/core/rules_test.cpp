@@ -38,18 +38,6 @@ TEST(LenientParse, LeadingNumberWithBlanksTabsAndLineFeedsIgnoredAnywhere) {
     EXPECT_EQ(lenient_parse("1e00000000000000000002"), 100);
 }
 
-TEST(Rounding, TiesToEvenAndSaturatingConversion) {
-    const std::pair<double, double> rounded[] = {{2.5, 2},       {3.5, 4},       {0.5, 0},   {0.6, 1},
-                                                 {4999.5, 5000}, {5000.5, 5000}, {-2.5, -2}, {-2.6, -3}};
-    for (auto [value, expected] : rounded)
-        EXPECT_EQ(round_half_even(value), expected) << value;
-    const std::pair<double, std::int64_t> converted[] = {{Inf, Max64},     {-Inf, Min64}, {0x1p63, Max64},
-                                                         {-0x1p63, Min64}, {NAN, 0},      {-4096.9, -4096}};
-    for (auto [value, expected] : converted)
-        EXPECT_EQ(saturate_to_int64(value), expected) << value;
-    EXPECT_EQ(saturate_to_int64(0x1p63 - 1024), Max64 - 1023);
-}
-
 TEST(NumberToText, LeadingSpaceOrMinusAndNoTrailingZeros) {
     // clang-format off
     const std::pair<double, const char*> cases[] = {
@@ -67,11 +55,11 @@ TEST(NumberToText, LeadingSpaceOrMinusAndNoTrailingZeros) {
 TEST(RunningTotal, EverySumIsRoundedTiesToEvenAndTheTotalSaturates) {
     // clang-format off
     const std::pair<Strings, std::int64_t> cases[] = {
-        {{}, 0},                      {{"250", " 250", "250 VA"}, 750}, {{"VA 250", "", "text"}, 0},
-        {{"1.5", "1.5"}, 4},          {{"0.5", "0.5", "0.5"}, 0},       {{"-100", "50"}, -50},
-        {{"-2.5"}, -2},               {Strings(7, "5000"), 35000},       {{"1e400"}, Max64},
+        {{}, 0},                        {{"250", " 250", "250 VA"}, 750},   {{"VA 250", "", "text"}, 0},
+        {{"1.5", "1.5"}, 4},            {{"0.5", "0.5", "0.5"}, 0},         {{"-100", "50"}, -50},
+        {{"-2.5"}, -2},                 {Strings(7, "5000"), 35000},        {{"1e400"}, Max64},
         {{"9e18", "9e18"}, Max64},      {{"9e18", "9e18", "-1"}, Max64},    {{"-1e400"}, Min64},
-        {{"-9e18", "-9e18"}, Min64}};
+        {{"-9e18", "-9e18"}, Min64},    {{"9223372036854775808"}, Max64},   {{"9223372036854774784"}, Max64 - 1023}};
     // clang-format on
     for (const auto& [texts, total] : cases)
         EXPECT_EQ(running_total(texts), total) << ::testing::PrintToString(texts);
@@ -190,6 +178,9 @@ TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
         EXPECT_EQ(suggestion.message, message) << runtime << " " << total;
         EXPECT_EQ(suggestion.models, models) << runtime << " " << total;
     }
+    EXPECT_EQ(RuntimeItems,
+              (std::array<std::string, 6>{"15 min.", "30 min.", "60 min./ 1 hour", "120 min./ 2 hours",
+                                          "240 min./ 4 hours", "480 min./ 8 hours"}));
     std::vector<std::string> records{"1-99\tfree x\t15 x", "1-99\tfree y\t15 y"};
     EXPECT_EQ(class_models(records, 0), (ClassTexts{"15 x", "15 y", "", "", "", "", ""}));
 
@@ -202,6 +193,14 @@ TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
 // The page's class names are its own, not the screen's captions ("width",
 // "Online"); a class without a model prints an empty line.
 TEST(PrintedPage, TwentySevenLinesWithTheCaptionsAsTheyStand) {
+    std::string screen;
+    for (const std::string& text : UpsClassCaptions)
+        screen += text + "|";
+    EXPECT_EQ(screen,
+              "Basic battery backup only|Basic battery backup with standard interface port|Line "
+              "interactive with standard interface port|Line interactive with smart interface port|Line "
+              "interactive with smart interface port; rackmountable|On-line UPS with smart interface "
+              "port|Corehall UPS with smart interface port|");
     const ClassTexts models = {"Korr Personal 550", "",        "Korr Webline 700",     "Brisk 1000",
                                "PanoBrisk 1000",    "QN 1000", "BriskPro Corehall 10k"};
     EXPECT_EQ(results_page_text(" 245", "60 min./ 1 hour", models),

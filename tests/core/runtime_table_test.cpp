@@ -53,7 +53,7 @@ TEST(RuntimeTable, RecordsWhoseBandHoldsTheTotalBothBoundsIncluded) {
 
 // A band is two plain numbers: what a lenient reading would quietly turn
 // into another band is a malformed record, reported with file and line even
-// after the matches; so is a line too long for a data file.
+// after the matches; so is a line too long for a data file, or no file.
 TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
     Scratch scratch;
     const std::string path = scratch.path("120.txt");
@@ -85,6 +85,12 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
         EXPECT_EQ(error, message);
         EXPECT_TRUE(records.empty());
     }
+    Strings records{"left over"};
+    std::string error;
+    EXPECT_FALSE(matching_records(scratch.path("none.txt"), 50, records, error));
+    EXPECT_EQ(error, "The data file \"" + scratch.path("none.txt") +
+                         "\" could not be opened: No such file or directory.");
+    EXPECT_TRUE(records.empty());
 }
 
 TEST(RuntimeTable, FieldsSplitAtTabsAndKeptAsTheyStand) {

@@ -46,8 +46,8 @@ TEST(Lines, EveryLineEndEndsALineAndBothReadersAgree) {
     }
 }
 
-// A folder, a device, a missing file and a line longer than any data file
-// has are refused, naming the file, by both ways of reading.
+// A folder, a device, a missing file, one that fails to read and a line
+// longer than any data file has are refused, naming the file, both ways.
 TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
     Scratch scratch;
     std::filesystem::create_directory(scratch.path("folder.txt"));
@@ -56,6 +56,7 @@ TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
         {scratch.path("missing.txt"), " could not be opened: No such file or directory."},
         {scratch.path("folder.txt"), " could not be read: it is a folder, not a file."},
         {"/dev/null", " could not be read: it is not an ordinary file."},
+        {"/proc/self/mem", " could not be read: Input/output error."},
         {scratch.write("a", "\xEF\xBB\xBF" + Longest + "\r\n" + Longest), ""},
         {scratch.write("b", Longest + "\r" + Longest + "\n" + Longest + "\r\n"), ""},
         {scratch.write("c", "a\r\n" + Over + "\r\nb"), too_long + "2 is longer than 65536 bytes."},

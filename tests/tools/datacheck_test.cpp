@@ -73,8 +73,6 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
          {"120.txt:8: the load band 2500-4999 overlaps the band 10-2500 of line 1" + InBoth,
           "120.txt:1: the totals 1 to 9 are in no load band (below this band)" + SevenEmpty,
           "120.txt:8: the totals 5000 to 5000 are in no load band (above this band)" + SevenEmpty}},
-        {band("1-2500") + band("2601-5000"),
-         {"120.txt:8: the totals 2501 to 2600 are in no load band (below this band)" + SevenEmpty}},
         {"\r\n \t\r\n", {"120.txt: the table has no records."}},
         {looked_up,
          {"120.txt:2: the model text \"Brisk UPS 1000\" belongs to the family \"Tandor\", but no section "
