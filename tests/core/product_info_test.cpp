@@ -9,14 +9,15 @@ using namespace vellimar;
 TEST(FamilyKey, EachRowAndTheLaterRowsThatOverrideIt) {
     // clang-format off
     const std::pair<const char*, const char*> cases[] = {
-        {"Korr Pro 500", "Korr Pro"},          {"Korr Proto", "Korr Pro"},           {"QN 3000", "QN Series"},
-        {"PanoPro 1600", "PanoPro"},           {"Brisk 620", "BriskPro NET"},        {"Brisk 750XL", "BriskProXL"},
+        {"Korr Pro 500", "Korr Pro"},        {"Korr Proto", "Korr Pro"},        {"QN 3000", "QN Series"},
+        {"PanoPro 1600", "PanoPro"},         {"Brisk 620", "BriskPro NET"},     {"Brisk 750XL", "BriskProXL"},
         {"Brisk 1000 RM", "BriskPro Rackmount"}, {"Brisk 1000 RMXL", "BriskPro Rackmount"}, // RM before XL
-        {"XL RM", ""},                         {"PanoBrisk 750", "PanoBrisk"},       {"PanoBrisk 1000 RM", "PanoBrisk"},
-        {"MPS 5000", "Tandor"},                {"PS 3000", "Tandor"},                {"QN PS", "Tandor"},
-        {"BriskPro Corehall 20k", "BriskPro Corehall"},                              {"Korr Personal 400", "Korr Personal"},
-        {"Webline 1400", "Webline"},           {"Korr Personal Webline", "Webline"}, {"Korr Webline 500", "Korr Webline"},
-        {"Webline Office 1200", "Webline Office"}, {"korr pro 500", ""},             {"Vellimar 500", ""}, {"", ""}};
+        {"XL RM", ""},                       {"PanoBrisk 750", "PanoBrisk"},    {"PanoBrisk RM", "PanoBrisk"},
+        {"MPS 5000", "Tandor"},              {"PS 3000", "Tandor"},             {"QN PS", "Tandor"},
+        {"Korr Personal 400", "Korr Personal"}, {"BriskPro Corehall 20k", "BriskPro Corehall"},
+        {"Webline 1400", "Webline"},         {"Korr Personal Webline", "Webline"},
+        {"Korr Webline 500", "Korr Webline"}, {"Webline Office 1200", "Webline Office"},
+        {"korr pro 500", ""},                {"Vellimar 500", ""},              {"", ""}};
     // clang-format on
     for (auto [model, key] : cases)
         EXPECT_EQ(family_key(model), key) << model;
@@ -50,7 +51,8 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {Catalogue, "Webline", KorrWebline, ""},
         {Catalogue, "Tandor", "", ""},
         {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
-        {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "", "QN\r\nbody\r\n", ""},
+        {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",
+         "QN\r\nbody\r\n", ""},
         // A body running to the end of the file is shown whole.
         {"----------\r\nx\r\nTandor\r\nline 1\r\nline 2", "Tandor", "Tandor\r\nline 1\r\nline 2\r\n", ""},
         {"----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
@@ -62,7 +64,8 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {"----------\r\n \t\r\n", "Tandor", "", ""},
         {"intro\r\n----------\r\nCatalogue section 9\r\n", "Tandor", "", cut + "2," + header_expected},
         {"intro\r\n----------\r\nskipped", "", "", cut + "2," + header_expected},
-        {"a\r\nb\nc\rd - e\r\n\n----------\r\nx\r\nQN\r\nbody\r\n----------\r\nx", "Tandor", "", cut + "10," + header_expected}};
+        {"a\r\nb\nc\rd - e\r\n\n----------\r\nx\r\nQN\r\nbody\r\n----------\r\nx", "Tandor", "",
+         cut + "10," + header_expected}};
     // clang-format on
     for (const auto& [content, key, text, error] : cases) {
         const ProductSection found = find_product_section(content, key, "prod230.txt");

@@ -23,12 +23,13 @@ constexpr auto Min64 = std::numeric_limits<std::int64_t>::min();
 TEST(LenientParse, LeadingNumberWithBlanksTabsAndLineFeedsIgnoredAnywhere) {
     // clang-format off
     const std::pair<const char*, double> cases[] = {
-        {"250", 250},     {" 250", 250},       {"250 VA", 250},   {"\t2 5\n0", 250}, {"VA 250", 0},   {"", 0},
-        {"\r250", 0},     {"- 12.5", -12.5},   {"+7", 7},         {"2 .5", 2.5},     {".5", 0.5},     {"5.", 5},
-        {"12,5", 12},     {"1.5e3", 1500},     {"1 E - 2", 0.01}, {"2e10", 2e10},    {"1e", 1},       {"3e+x", 3},
-        {"007", 7},       {"09", 9},           {"-", 0},          {".", 0},          {"e5", 0},       {"nan", 0},
-        {"inf", 0},       {"-0", 0},           {"-0.0e5", 0},     {"1e400", Inf},    {"-1e400", -Inf}, {"1e0002", 100},
-        {"1e-99999", 0},  {"1e99999999", Inf}, {"4e\t+ 1 0", 4e10}};
+        {"250", 250},      {" 250", 250},     {"250 VA", 250},   {"\t2 5\n0", 250}, {"VA 250", 0},
+        {"", 0},           {"\r250", 0},      {"- 12.5", -12.5}, {"+7", 7},         {"2 .5", 2.5},
+        {".5", 0.5},       {"5.", 5},         {"12,5", 12},      {"1.5e3", 1500},   {"1 E - 2", .01},
+        {"2e10", 2e10},    {"1e", 1},         {"3e+x", 3},       {"007", 7},        {"09", 9},
+        {"-", 0},          {".", 0},          {"e5", 0},         {"nan", 0},        {"inf", 0},
+        {"-0", 0},         {"-0.0e5", 0},     {"1e400", Inf},    {"-1e400", -Inf},  {"1e0002", 100},
+        {"1e-99999", 0},   {"1e99999999", Inf}, {"4e\t+ 1 0", 4e10}};
     // clang-format on
     for (auto [text, value] : cases) {
         EXPECT_EQ(lenient_parse(text), value) << '"' << text << '"';
@@ -55,11 +56,12 @@ TEST(NumberToText, LeadingSpaceOrMinusAndNoTrailingZeros) {
 TEST(RunningTotal, EverySumIsRoundedTiesToEvenAndTheTotalSaturates) {
     // clang-format off
     const std::pair<Strings, std::int64_t> cases[] = {
-        {{}, 0},                        {{"250", " 250", "250 VA"}, 750},   {{"VA 250", "", "text"}, 0},
-        {{"1.5", "1.5"}, 4},            {{"0.5", "0.5", "0.5"}, 0},         {{"-100", "50"}, -50},
-        {{"-2.5"}, -2},                 {Strings(7, "5000"), 35000},        {{"1e400"}, Max64},
-        {{"9e18", "9e18"}, Max64},      {{"9e18", "9e18", "-1"}, Max64},    {{"-1e400"}, Min64},
-        {{"-9e18", "-9e18"}, Min64},    {{"9223372036854775808"}, Max64},   {{"9223372036854774784"}, Max64 - 1023}};
+        {{}, 0},                     {{"250", " 250", "250 VA"}, 750}, {{"VA 250", "", "text"}, 0},
+        {{"1.5", "1.5"}, 4},         {{"0.5", "0.5", "0.5"}, 0},       {{"-100", "50"}, -50},
+        {{"-2.5"}, -2},              {Strings(7, "5000"), 35000},      {{"1e400"}, Max64},
+        {{"9e18", "9e18"}, Max64},   {{"9e18", "9e18", "-1"}, Max64},  {{"-1e400"}, Min64},
+        {{"-9e18", "-9e18"}, Min64}, {{"9223372036854775808"}, Max64},
+        {{"9223372036854774784"}, Max64 - 1023}};
     // clang-format on
     for (const auto& [texts, total] : cases)
         EXPECT_EQ(running_total(texts), total) << ::testing::PrintToString(texts);
@@ -167,10 +169,11 @@ TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
         {"30 min.", 1, 1, false, "", shown("30", "v230/")},
         {"480 min./ 8 hours", 5, 5000, false, "", shown("480", "v230/")},
         {"typed", -1, 100, true, "", shown("free", "v120/")},
-        {"beyond the items", 6, 100, true, "", {}},      {"before them", -2, 100, true, "", {}},
-        {"15 min.", 0, -5, true, "", {}},                {"select runtime...", -1, 1, true, "", shown("free", "v120/")},
-        {"Select Runtime...", -1, 0, true, RuntimeRefusal, {}},  {"", 0, 5001, false, RuntimeRefusal, {}},
-        {"15 min.", 0, 0, true, ItemsRefusal, {}},       {"15 min.", 0, 5001, false, LimitRefusal, {}},
+        {"select runtime...", -1, 1, true, "", shown("free", "v120/")},
+        {"beyond the items", 6, 100, true, "", {}},             {"before them", -2, 100, true, "", {}},
+        {"15 min.", 0, -5, true, "", {}},                       {"", 0, 5001, false, RuntimeRefusal, {}},
+        {"Select Runtime...", -1, 0, true, RuntimeRefusal, {}}, {"15 min.", 0, 0, true, ItemsRefusal, {}},
+        {"15 min.", 0, 5001, false, LimitRefusal, {}},
         {"typed", -1, 5000.5, false, LimitRefusal, {}}};
     // clang-format on
     for (const auto& [runtime, index, total, volts_120, message, models] : cases) {

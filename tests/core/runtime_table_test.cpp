@@ -35,11 +35,11 @@ TEST(RuntimeTable, RecordsWhoseBandHoldsTheTotalBothBoundsIncluded) {
     const std::string path = scratch.write("230.txt", table);
     // clang-format off
     const std::pair<double, const char*> cases[] = {
-        {0, "a1 a2 "},       {300, "a1 a2 "},   {301, "b "},         {500, "b "},        {999, "c "},
-        {1000, "c "},        {1001, ""},        {-1, ""},            {250, "a1 a2 one "}, {250.5, "a1 a2 "},
-        {2001, "blanks "},   {2100, "blanks "}, {3001, "dec "},      {3000, ""},         {3003, "point "},
-        {0.3, "a1 a2 frac "}, {7, "a1 a2 zeros "}, {1e15, ""},       {1e20, "d20 "},     {4000, "K\xC3\xB6nig "},
-        {999999999999999, "d15 "}, {1000000000000001, "d16 "},       {6000, "0 1 2 3 4 5 6 7 "}};
+        {0, "a1 a2 "},      {300, "a1 a2 "},  {301, "b "},     {500, "b "},         {999, "c "},
+        {1000, "c "},       {1001, ""},       {-1, ""},        {250, "a1 a2 one "}, {250.5, "a1 a2 "},
+        {2001, "blanks "},  {2100, "blanks "}, {3001, "dec "}, {3000, ""},          {3003, "point "},
+        {0.3, "a1 a2 frac "}, {7, "a1 a2 zeros "}, {1e15, ""}, {1e20, "d20 "},      {4000, "K\xC3\xB6nig "},
+        {999999999999999, "d15 "}, {1000000000000001, "d16 "}, {6000, "0 1 2 3 4 5 6 7 "}};
     // clang-format on
     for (const auto& [total, expected] : cases) {
         Strings records{"left over"};
@@ -67,7 +67,7 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"1-100 no tab\r\n",            malformed + "it has no tab after the load band."},
-        {record("100", "x"),            malformed + "its load band \"100\" has no \"-\" between the two bounds."},
+        {record("100", "x"),     malformed + "its load band \"100\" has no \"-\" between the two bounds."},
         {record("abc-200", "x"),        lower("abc")},     {record("100-2x0", "x"),     upper("2x0")},
         {record("-100", "x"),           lower("")},        {record("100-", "x"),        upper("")},
         {record("1e3-2000", "x"),       lower("1e3")},     {record("100-200-300", "x"), upper("200-300")},
@@ -75,7 +75,8 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
         {record(".-5", "x"),            lower(".")},       {record("1,000-2,000", "x"), lower("1,000")},
         {record("\xA0" "1-2", "x"),     lower("\xC2\xA0" "1")},
         {record(std::string(400, '9') + "-1", "x"), lower(std::string(40, '9') + "...")},
-        {std::string(MaxLineLength + 1, '1'), "The data file \"" + path + "\" cannot be used: line 3 is longer than 65536 bytes."}};
+        {std::string(MaxLineLength + 1, '1'),
+         "The data file \"" + path + "\" cannot be used: line 3 is longer than 65536 bytes."}};
     // clang-format on
     for (const auto& [bad, message] : cases) {
         Strings records{"left over"};

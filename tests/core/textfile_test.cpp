@@ -18,11 +18,11 @@ const std::string Over(MaxLineLength + 1, 'x');
 TEST(Lines, EveryLineEndEndsALineAndBothReadersAgree) {
     // clang-format off
     const std::pair<std::string, Lines> cases[] = {
-        {"a\r\nb\r\n", {"a", "b"}},            {"a\rb\r", {"a", "b"}},           {"a\nb\n", {"a", "b"}},
-        {"a\r\n\r\nb", {"a", "", "b"}},        {"a\n\rb", {"a", "", "b"}},       {"", {}},
-        {"ab\r\ncd\ref\ngh\r\r\n\n", {"ab", "cd", "ef", "gh", "", ""}},          {"\r\n", {""}},
-        {"\xEF\xBB\xBFmaker,model,1\r\n", {"maker,model,1"}},                   {"\xEF\xBB\xBF", {}},
-        {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", "\xEF\xBB\xBF"}},            {"t\0o\r\n\xFF\xFE"s, {"t\0o"s, "\xFF\xFE"}},
+        {"a\r\nb\r\n", {"a", "b"}},     {"a\rb\r", {"a", "b"}},     {"a\nb\n", {"a", "b"}},     {"", {}},
+        {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\r\n", {""}},
+        {"ab\r\ncd\ref\ngh\r\r\n\n", {"ab", "cd", "ef", "gh", "", ""}}, {"\xEF\xBB\xBF", {}},
+        {"\xEF\xBB\xBFmaker,model,1\r\n", {"maker,model,1"}}, {"t\0o\r\n\xFF\xFE"s, {"t\0o"s, "\xFF\xFE"}},
+        {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", "\xEF\xBB\xBF"}},
         {"first\r\n" + Longest + "\r\nlast", {"first", Longest, "last"}}};
     // clang-format on
     Scratch scratch;
@@ -91,11 +91,14 @@ TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
         {valid, valid},
         {"K\xF6nig \x80 5\xFF", "K\xC3\xB6nig \xE2\x82\xAC 5\xC3\xBF"},
         {"\x93q\x94\x81\x9F", "\xE2\x80\x9Cq\xE2\x80\x9D\xC2\x81\xC5\xB8"},
-        // Overlong forms, a surrogate, beyond U+10FFFF, bad leads and continuations, cut off at the end.
-        {"\xC1\xBF", "\xC3\x81\xC2\xBF"},             {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
-        {"\xF0\x8F\xBF\xBF", "\xC3\xB0\xC2\x8F\xC2\xBF\xC2\xBF"},   {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
-        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}, {"\xF5\x80", "\xC3\xB5\xE2\x82\xAC"},
-        {"\xC3(\xC3\xC0", "\xC3\x83(\xC3\x83\xC3\x80"},    {"a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"}};
+        // Overlong forms, a surrogate, beyond U+10FFFF, bad leads and continuations, cut off.
+        {"\xC1\xBF", "\xC3\x81\xC2\xBF"},
+        {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
+        {"\xF0\x8F\xBF\xBF", "\xC3\xB0\xC2\x8F\xC2\xBF\xC2\xBF"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+        {"\xF5\x80", "\xC3\xB5\xE2\x82\xAC"},          {"\xC3(\xC3\xC0", "\xC3\x83(\xC3\x83\xC3\x80"},
+        {"a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"}};
     // clang-format on
     for (const auto& [raw, decoded] : cases) {
         std::string scratch;
@@ -105,8 +108,9 @@ TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
     // Quoted in a message, a text is cut at a character boundary, and says so.
     // clang-format off
     const std::tuple<std::string, std::size_t, std::string> excerpts[] = {
-        {"short", 5, "short"}, {"abcdef", 4, "abcd..."}, {"abc\xC3\xA9z", 4, "abc..."}, {"abc\xC3\xA9z", 5, "abc\xC3\xA9..."},
-        {"M\xFCller GmbH", 6, "M\xC3\xBCller..."}, {"\xA9\xA9\xA9", 2, "..."}};
+        {"short", 5, "short"},              {"abcdef", 4, "abcd..."},   {"abc\xC3\xA9z", 4, "abc..."},
+        {"abc\xC3\xA9z", 5, "abc\xC3\xA9..."}, {"\xA9\xA9\xA9", 2, "..."},
+        {"M\xFCller GmbH", 6, "M\xC3\xBCller..."}};
     // clang-format on
     for (const auto& [raw, longest, shown] : excerpts)
         EXPECT_EQ(excerpt(raw, longest), shown) << raw;

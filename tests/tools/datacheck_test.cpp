@@ -51,20 +51,23 @@ const std::string InBoth = "; a total in both gets the records of both.";
 const std::string SevenEmpty = "; a total there gets seven empty results.";
 const std::string NoCommas = " has fewer than two commas (manufacturer,model,VA), so it is skipped.";
 
-// clang-format off
 TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
     // "Brisk UPS 1000" holds "PS", so the viewer looks for the Tandor family.
     const std::string looked_up =
         replace_line(GoodTable, 2, "1-2500\thint\tBrisk UPS 1000\tKorr Pro 500\tZ\tNoFamily 9\tQN\tQN5");
-    const std::string too_short = " is shorter than three characters, so its information button opens nothing.";
+    const std::string too_short =
+        " is shorter than three characters, so its information button opens nothing.";
+    // clang-format off
     const std::pair<std::string, Strings> cases[] = {
         {GoodTable, {}},
         {replace_line(GoodTable, 3, "1-2500 hint"),
-         {"120.txt:3: the record has 1 tab-separated fields; a record has eight: load band, hint and six models.",
+         {"120.txt:3: the record has 1 tab-separated fields; a record has eight: load band, hint and six "
+          "models.",
           "120.txt:3: malformed record: it has no tab after the load band.",
           "120.txt:1: the load band 1-2500 has 6" + NeedsSeven}},
         {replace_line(GoodTable, 8, "5000-2501\th\ta\tb\tc\td\te\tf"),
-         {"120.txt:8: the load band \"5000-2501\" has its lower bound above its upper bound, so no total is in it.",
+         {"120.txt:8: the load band \"5000-2501\" has its lower bound above its upper bound, so no total is "
+          "in it.",
           "120.txt:9: the load band 2501-5000 has 6" + NeedsSeven}},
         {band("1-5000") + band("100-200") + band("300-400"),
          {"120.txt:8: the load band 100-200 overlaps the band 1-5000 of line 1" + InBoth,
@@ -81,9 +84,11 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
           "120.txt:2: warning: the model text \"NoFamily 9\" names no product family, so its information "
           "button shows the first section of prod120.txt.",
           "120.txt:2: warning: the model text \"QN\"" + too_short}}};
+    // clang-format on
     const std::string products = replace_line(good_products(), 32, "Tandem - family");
     for (const auto& [table, findings] : cases)
-        EXPECT_EQ(formatted(check_runtime_table(table, "120.txt", products, "prod120.txt")), findings) << table;
+        EXPECT_EQ(formatted(check_runtime_table(table, "120.txt", products, "prod120.txt")), findings)
+            << table;
     // Without a product file the models are not looked up.
     EXPECT_EQ(formatted(check_runtime_table(looked_up, "120.txt", "", "")), Strings{});
 }
@@ -91,34 +96,41 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
 TEST(ProductFileCheck, SectionsAreWellFormedAndEveryFamilyFindsItsOwn) {
     const std::string lost = "prod230.txt: no section header line contains the family \"Korr Pro\", so its "
                              "models show an empty description.";
+    // clang-format off
     const std::pair<std::string, Strings> cases[] = {
         {good_products(), {}},
         {replace_line(good_products(), 4, " "),
          {"prod230.txt:4: the section header line is empty, so no family finds this section.", lost}},
         {replace_line(good_products(), 4, "-------"),
-         {"prod230.txt:4: the section header line is a row of hyphens; the header names the product family.", lost}},
+         {"prod230.txt:4: the section header line is a row of hyphens; the header names the product family.",
+          lost}},
         {replace_line(good_products(), 5, "-------"),
          {"prod230.txt:4: warning: the section \"Korr Pro - family\" has no body text."}},
         {replace_line(good_products(), 2, "----------\r\n----------"),
-         {"prod230.txt:3: a separator follows the separator of line 2; the line after a separator is skipped, "
-          "so this section is lost.", lost}},
+         {"prod230.txt:3: a separator follows the separator of line 2; the line after a separator is "
+          "skipped, so this section is lost.", lost}},
         {good_products() + "Catalogue\r\n",
          {"prod230.txt:54: the file ends after this separator, where a section header line should follow."}},
         {replace_line(good_products(), 44, "Webline Office - family"),
          {"prod230.txt:44: the family \"Webline\" finds this section, which belongs to \"Webline Office\"; "
           "put the \"Webline\" section before it."}}};
+    // clang-format on
     for (const auto& [products, findings] : cases)
         EXPECT_EQ(formatted(check_product_file(products, "prod230.txt")), findings) << products;
 }
 
 TEST(EquipmentListCheck, EachFaultOnItsLine) {
-    const std::string good = "Arcturon,Velantra 110,280\r\nArcturon,Velantra 120,340 VA\r\nBelmont,B1,5000\r\n";
-    const std::string apart = " lines from line 1; keep a manufacturer's lines together, or it is listed twice.";
+    const std::string good =
+        "Arcturon,Velantra 110,280\r\nArcturon,Velantra 120,340 VA\r\nBelmont,B1,5000\r\n";
+    const std::string apart =
+        " lines from line 1; keep a manufacturer's lines together, or it is listed twice.";
+    // clang-format off
     const std::pair<std::string, Strings> cases[] = {
         {good, {}},
         {replace_line(good, 3, "Arcturon,Velantra 130,1"), {}},
         {replace_line(good, 3, "Belmont,B1 5000"), {"server.txt:3: the line \"Belmont,B1 5000\"" + NoCommas}},
-        {replace_line(good, 3, "Belmont,B1,0"), {"server.txt:3: the VA \"0\" does not read as a number from 1 to 5000."}},
+        {replace_line(good, 3, "Belmont,B1,0"),
+         {"server.txt:3: the VA \"0\" does not read as a number from 1 to 5000."}},
         {replace_line(good, 3, "Belmont,,300"), {"server.txt:3: the model is empty."}},
         {replace_line(good, 3, " \t,B1,300"), {"server.txt:3: the manufacturer is empty."}},
         {good + "Arcturon,Velantra 130,300\r\n",
@@ -126,10 +138,10 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {"no model here\r\n \r\n",
          {"server.txt:1: the line \"no model here\"" + NoCommas, "server.txt:2: warning: blank line.",
           "server.txt: the list names no model."}}};
+    // clang-format on
     for (const auto& [list, findings] : cases)
         EXPECT_EQ(formatted(check_equipment_list(list, "server.txt")), findings) << list;
 }
-// clang-format on
 
 // Every file is named as the folder was given; a file that cannot be read is
 // one finding, and a table without its product file is still checked.
