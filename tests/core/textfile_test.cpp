@@ -1,258 +1,117 @@
 #include "core/textfile.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
-#include <utility>
-#include <vector>
+
+#include "scratch.h"
 
 using namespace vellimar;
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
 
 namespace {
-
-std::vector<std::string> lines_of(std::string_view content) {
-    std::vector<std::string> lines;
-    LineCursor cursor(content);
-    std::string_view line;
-    while (cursor.next(line))
-        lines.emplace_back(line);
-    return lines;
-}
-
-using Lines = std::vector<std::string>;
-using NumberedLines = std::vector<std::pair<std::size_t, std::string>>;
-
-NumberedLines numbered_lines_of(std::string_view content) {
-    NumberedLines lines;
-    LineCursor cursor(content);
-    std::string_view line;
-    while (cursor.next(line))
-        lines.emplace_back(cursor.line_number(), line);
-    return lines;
-}
-
-class DataFile : public ::testing::Test {
-  protected:
-    std::string write(const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    // The lines LineReader gives for `bytes` written to a file.
-    NumberedLines read_back(const std::string& bytes, std::size_t block = LineReader::DefaultBlock) {
-        LineReader reader(block);
-        std::string error;
-        EXPECT_TRUE(reader.open(write(bytes), error)) << error;
-        NumberedLines lines;
-        std::string_view line;
-        while (reader.next(line))
-            lines.emplace_back(reader.line_number(), line);
-        EXPECT_EQ(reader.error(), "");
-        return lines;
-    }
-    void TearDown() override { std::filesystem::remove(path); }
-
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("textfile_test_" + std::to_string(::getpid()) + ".txt");
-};
-
-std::string repeated(const std::string& text, std::size_t times) {
-    std::string out;
-    out.reserve(text.size() * times);
-    for (std::size_t i = 0; i < times; ++i)
-        out += text;
-    return out;
-}
-
+const std::string Longest(MaxLineLength, 'x');
+const std::string Over(MaxLineLength + 1, 'x');
 } // namespace
 
-TEST(LineCursor, EveryKindOfLineEndEndsALine) {
-    EXPECT_EQ(lines_of("a\r\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(lines_of("a\nb\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(lines_of("a\rb\r"), (Lines{"a", "b"}));
-    EXPECT_EQ(lines_of("a\r\n\r\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(lines_of("a\n\rb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(lines_of("last line without end"), (Lines{"last line without end"}));
-    EXPECT_EQ(lines_of(""), Lines{});
-    EXPECT_EQ(lines_of("\r\n"), Lines{""});
-}
-
-TEST(LineCursor, CountsLinesAndKeepsAnyBytes) {
-    std::string content("one\r\nt\0o\r\n\xff\xfe\r\n", 14);
-    LineCursor cursor(content);
-    std::string_view line;
-    ASSERT_TRUE(cursor.next(line));
-    EXPECT_EQ(cursor.line_number(), 1u);
-    ASSERT_TRUE(cursor.next(line));
-    EXPECT_EQ(line, std::string_view("t\0o", 3));
-    ASSERT_TRUE(cursor.next(line));
-    EXPECT_EQ(line, "\xff\xfe");
-    EXPECT_EQ(cursor.line_number(), 3u);
-    EXPECT_TRUE(cursor.at_end());
-    EXPECT_FALSE(cursor.next(line));
-}
-
-TEST(LineCursor, ByteOrderMarkIsNotPartOfTheFirstLine) {
-    EXPECT_EQ(lines_of("\xEF\xBB\xBF"
-                       "Maker,Model,250\r\n"),
-              Lines{"Maker,Model,250"});
-}
-
-TEST(LineCursor, SkipsToTheLineHoldingATextAndKeepsCountingLines) {
-    // "b" ends with LF and the CR after it ends an empty line.
-    LineCursor cursor("\xEF\xBB\xBF"
-                      "a\r\nb\n\rc --x-- d\r\ne --x--\nf");
-    std::string_view line;
-    ASSERT_TRUE(cursor.skip_to_line_containing("--x--"));
-    ASSERT_TRUE(cursor.next(line));
-    EXPECT_EQ(line, "c --x-- d");
-    EXPECT_EQ(cursor.line_number(), 4u);
-    // The search goes on after the line given, not inside it.
-    ASSERT_TRUE(cursor.skip_to_line_containing("--x--"));
-    ASSERT_TRUE(cursor.next(line));
-    EXPECT_EQ(line, "e --x--");
-    ASSERT_TRUE(cursor.next(line));
-    EXPECT_EQ(cursor.line_number(), 6u);
-    EXPECT_FALSE(cursor.skip_to_line_containing("--x--"));
-    EXPECT_FALSE(cursor.next(line));
-
-    // On the very first line, and with nothing to skip.
-    LineCursor first("--x--\r\nnext");
-    ASSERT_TRUE(first.skip_to_line_containing("--x--"));
-    ASSERT_TRUE(first.next(line));
-    EXPECT_EQ(line, "--x--");
-    EXPECT_EQ(first.line_number(), 1u);
-    ASSERT_TRUE(first.next(line));
-    EXPECT_EQ(first.line_number(), 2u);
-}
-
-TEST_F(DataFile, LineReaderGivesTheLinesOfLineCursorWhereverBlocksEnd) {
-    // Shifting by up to a period puts a CR of a CR LF, and in the second
-    // content a lone CR, on the last byte of a block of any size.
-    for (const auto& [body, period] :
-         {std::pair(repeated("ab\r\n", 300000), 4), std::pair(repeated("ab\rcd\n", 150000), 7)}) {
-        for (int shift = 0; shift < period; ++shift) {
-            SCOPED_TRACE(shift);
-            const std::string content = std::string(static_cast<std::size_t>(shift), 'p') + body;
-            EXPECT_EQ(read_back(content), numbered_lines_of(content));
+// Both readers give every line with its number, whatever the size of the
+// blocks the file is read in, so line ends and byte-order marks straddle them.
+TEST(Lines, EveryLineEndEndsALineAndBothReadersAgree) {
+    // clang-format off
+    const std::pair<std::string, Lines> cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},     {"a\rb\r", {"a", "b"}},     {"a\nb\n", {"a", "b"}},     {"", {}},
+        {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\r\n", {""}},
+        {"ab\r\ncd\ref\ngh\r\r\n\n", {"ab", "cd", "ef", "gh", "", ""}}, {"\xEF\xBB\xBF", {}},
+        {"\xEF\xBB\xBFmaker,model,1\r\n", {"maker,model,1"}}, {"t\0o\r\n\xFF\xFE"s, {"t\0o"s, "\xFF\xFE"}},
+        {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", "\xEF\xBB\xBF"}},
+        {"first\r\n" + Longest + "\r\nlast", {"first", Longest, "last"}}};
+    // clang-format on
+    Scratch scratch;
+    for (const auto& [content, expected] : cases) {
+        SCOPED_TRACE(content.substr(0, 20));
+        Lines lines;
+        std::string_view line;
+        LineCursor cursor(content);
+        for (; cursor.next(line); lines.emplace_back(line))
+            EXPECT_EQ(cursor.line_number(), lines.size() + 1);
+        EXPECT_EQ(lines, expected);
+        for (std::size_t block : {1, 2, 3, 5, 1 << 18}) {
+            LineReader reader(block);
+            std::string error;
+            ASSERT_TRUE(reader.open(scratch.write("lines.txt", content), error)) << error;
+            for (lines.clear(); reader.next(line); lines.emplace_back(line))
+                EXPECT_EQ(reader.line_number(), lines.size() + 1);
+            EXPECT_EQ(lines, expected) << block;
+            EXPECT_EQ(reader.error(), "");
         }
     }
-    // The longest line allowed; a byte-order mark; a CR ending the file.
-    for (const std::string& content : {"first\r\n" + std::string(MaxLineLength, 'x') + "\r\nlast",
-                                       std::string("\xEF\xBB\xBFmaker,model,1\r\n"), std::string("a\r"),
-                                       std::string("a\rb\r"), std::string(""), std::string("\r\n")}) {
-        SCOPED_TRACE(content.substr(0, 20));
-        EXPECT_EQ(read_back(content), numbered_lines_of(content));
-    }
 }
 
-TEST_F(DataFile, LineReaderWithTinyBlocksStillSkipsAByteOrderMarkAndSplitsEveryLineEnd) {
-    for (std::size_t block : {1, 2, 3, 5}) {
-        SCOPED_TRACE(block);
-        for (const std::string& content : {std::string("\xEF\xBB\xBF\0\n\0"), std::string("\xEF\xBB\xBF"),
-                                           std::string("ab\r\ncd\ref\ngh\r\r\n\n")})
-            EXPECT_EQ(read_back(content, block), numbered_lines_of(content));
-    }
-}
-
-TEST_F(DataFile, LineReaderRefusesALineLongerThanAnyDataFileHas) {
-    for (const std::string& tail : {std::string("\r\nlast"), std::string()}) {
-        LineReader reader;
-        std::string error;
-        ASSERT_TRUE(reader.open(write("first\r\n" + std::string(MaxLineLength + 1, 'x') + tail), error));
-        std::string_view line;
-        ASSERT_TRUE(reader.next(line));
-        EXPECT_FALSE(reader.next(line));
-        EXPECT_EQ(reader.error(), "The data file \"" + path.string() +
-                                      "\" cannot be used: line 2 is longer than " +
-                                      std::to_string(MaxLineLength) + " bytes.");
-    }
-}
-
-TEST_F(DataFile, LineReaderSaysWhichFileCannotBeRead) {
-    LineReader reader;
-    std::string error;
-    EXPECT_FALSE(reader.open(path.string(), error));
-    EXPECT_NE(error.find("\"" + path.string() + "\" could not be opened"), std::string::npos) << error;
-    std::string_view line;
-    EXPECT_FALSE(reader.next(line));
-
-    const std::filesystem::path folder = path.string() + ".d";
-    std::filesystem::create_directory(folder);
-    EXPECT_FALSE(reader.open(folder.string(), error));
-    EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
-    std::filesystem::remove(folder);
-}
-
-TEST(DecodeLine, KeepsUtf8AndReadsOtherBytesAsWindows1252) {
-    EXPECT_EQ(decode_line("plain"), "plain");
-    EXPECT_EQ(decode_line("K\xC3\xB6nig"), "K\xC3\xB6nig");
-    EXPECT_EQ(decode_line("K\xF6nig"), "K\xC3\xB6nig");
-    EXPECT_EQ(decode_line("\x80 5"), "\xE2\x82\xAC 5");
-    EXPECT_EQ(decode_line("\x93quoted\x94"), "\xE2\x80\x9Cquoted\xE2\x80\x9D");
-    // Overlong forms and surrogates are not UTF-8.
-    EXPECT_EQ(decode_line("\xC0\xAF"), "\xC3\x80\xC2\xAF");
-    EXPECT_EQ(decode_line("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");
-    // A sequence cut off at the end of the line.
-    EXPECT_EQ(decode_line("a\xE2\x82"), "a\xC3\xA2\xE2\x80\x9A");
-}
-
-TEST(ReadDataFile, ReadsBytesOrSaysWhichFileFailed) {
-    auto dir = std::filesystem::temp_directory_path() / "vellimar-textfile-test";
-    std::filesystem::create_directories(dir / "folder.txt");
-    std::string path = (dir / "data.txt").string();
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << std::string("x\0y\r\n", 5);
-    }
-    std::string content, error;
-    EXPECT_TRUE(read_data_file(path, content, error));
-    EXPECT_EQ(content, std::string("x\0y\r\n", 5));
-
-    EXPECT_FALSE(read_data_file((dir / "missing.txt").string(), content, error));
-    EXPECT_NE(error.find("missing.txt"), std::string::npos);
-    EXPECT_NE(error.find("No such file"), std::string::npos);
-    EXPECT_TRUE(content.empty());
-
-    EXPECT_FALSE(read_data_file((dir / "folder.txt").string(), content, error));
-    EXPECT_NE(error.find("folder.txt"), std::string::npos);
-    EXPECT_NE(error.find("folder"), std::string::npos);
-    std::filesystem::remove_all(dir);
-}
-
-TEST_F(DataFile, ReadDataFileRefusesTheFirstLineLongerThanTheLimitWhateverItsLineEnds) {
-    const std::string longest(MaxLineLength, 'x');
-    const std::string over(MaxLineLength + 1, 'x');
-    struct Case {
-        std::string content;
-        std::size_t refused_line; // 0: read
-    } cases[] = {
-        {"\xEF\xBB\xBF" + longest + "\r\n" + longest, 0},
-        {longest + "\r" + longest + "\n" + longest + "\r\n", 0},
-        {repeated("short line\r\n", 20000) + longest, 0},
-        {"a\r\n" + over + "\r\nb", 2},
-        {"a\rb\r" + over, 3},
-        {repeated("short\n", 30000) + over + "\nlast\n" + over, 30001},
-        {"\xEF\xBB\xBF" + over, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.refused_line);
+// A folder, a device, a missing file, one that fails to read and a line
+// longer than any data file has are refused, naming the file, both ways.
+TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
+    Scratch scratch;
+    std::filesystem::create_directory(scratch.path("folder.txt"));
+    const std::string too_long = " cannot be used: line ";
+    const std::pair<std::string, std::string> cases[] = {
+        {scratch.path("missing.txt"), " could not be opened: No such file or directory."},
+        {scratch.path("folder.txt"), " could not be read: it is a folder, not a file."},
+        {"/dev/null", " could not be read: it is not an ordinary file."},
+        {"/proc/self/mem", " could not be read: Input/output error."},
+        {scratch.write("a", "\xEF\xBB\xBF" + Longest + "\r\n" + Longest), ""},
+        {scratch.write("b", Longest + "\r" + Longest + "\n" + Longest + "\r\n"), ""},
+        {scratch.write("c", "a\r\n" + Over + "\r\nb"), too_long + "2 is longer than 65536 bytes."},
+        {scratch.write("d", "a\rb\r" + Over + "\nc"), too_long + "3 is longer than 65536 bytes."},
+        {scratch.write("e", "\xEF\xBB\xBF" + Over), too_long + "1 is longer than 65536 bytes."}};
+    for (const auto& [path, reason] : cases) {
+        const std::string expected = reason.empty() ? "" : "The data file \"" + path + "\"" + reason;
         std::string content, error;
-        const bool read = read_data_file(write(c.content), content, error);
-        EXPECT_EQ(read, c.refused_line == 0);
-        if (read)
-            EXPECT_EQ(content, c.content);
-        else
-            EXPECT_EQ(error, "The data file \"" + path.string() + "\" cannot be used: line " +
-                                 std::to_string(c.refused_line) + " is longer than 65536 bytes.");
+        EXPECT_EQ(read_data_file(path, content, error), reason.empty()) << path;
+        EXPECT_EQ(error, expected);
+        // The file's bytes, or nothing.
+        std::ifstream file(reason.empty() ? path : "/dev/null", std::ios::binary);
+        EXPECT_EQ(content, std::string(std::istreambuf_iterator<char>(file), {})) << path;
+
+        LineReader reader(4096);
+        std::string_view line;
+        if (reader.open(path, error)) {
+            while (reader.next(line)) {
+            }
+            error = reader.error();
+        }
+        EXPECT_EQ(error, expected);
+        EXPECT_FALSE(reader.next(line));
     }
 }
 
-TEST(Excerpt, CutsAtACharacterBoundaryAndSaysItWasCut) {
-    EXPECT_EQ(excerpt("short", 5), "short");
-    EXPECT_EQ(excerpt("abcdef", 4), "abcd...");
-    // "é" is two bytes: a cut inside it keeps the whole character out.
-    EXPECT_EQ(excerpt("abc\xC3\xA9z", 4), "abc...");
-    // Windows-1252 text is decoded as a line is.
-    EXPECT_EQ(excerpt("M\xFCller GmbH", 6), "M\xC3\xBCller...");
+TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
+    const std::string valid = "K\xC3\xB6nig \xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEF\xBF\xBF"
+                              "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {valid, valid},
+        {"K\xF6nig \x80 5\xFF", "K\xC3\xB6nig \xE2\x82\xAC 5\xC3\xBF"},
+        {"\x93q\x94\x81\x9F", "\xE2\x80\x9Cq\xE2\x80\x9D\xC2\x81\xC5\xB8"},
+        // Overlong forms, a surrogate, beyond U+10FFFF, bad leads and continuations, cut off.
+        {"\xC1\xBF", "\xC3\x81\xC2\xBF"},
+        {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
+        {"\xF0\x8F\xBF\xBF", "\xC3\xB0\xC2\x8F\xC2\xBF\xC2\xBF"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+        {"\xF5\x80", "\xC3\xB5\xE2\x82\xAC"},          {"\xC3(\xC3\xC0", "\xC3\x83(\xC3\x83\xC3\x80"},
+        {"a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"}};
+    // clang-format on
+    for (const auto& [raw, decoded] : cases) {
+        std::string scratch;
+        EXPECT_EQ(decode_line(raw), decoded) << raw;
+        EXPECT_EQ(decoded_view(raw, scratch), decoded) << raw;
+    }
+    // Quoted in a message, a text is cut at a character boundary, and says so.
+    // clang-format off
+    const std::tuple<std::string, std::size_t, std::string> excerpts[] = {
+        {"short", 5, "short"},              {"abcdef", 4, "abcd..."},   {"abc\xC3\xA9z", 4, "abc..."},
+        {"abc\xC3\xA9z", 5, "abc\xC3\xA9..."}, {"\xA9\xA9\xA9", 2, "..."},
+        {"M\xFCller GmbH", 6, "M\xC3\xBCller..."}};
+    // clang-format on
+    for (const auto& [raw, longest, shown] : excerpts)
+        EXPECT_EQ(excerpt(raw, longest), shown) << raw;
 }

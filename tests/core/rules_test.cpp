@@ -1,0 +1,221 @@
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "core/computer_estimate.h"
+#include "core/load_list.h"
+#include "core/maker.h"
+#include "core/numbers.h"
+#include "core/own_va.h"
+#include "core/results_page.h"
+#include "core/suggestion.h"
+#include "scratch.h"
+
+using namespace vellimar;
+using Strings = std::vector<std::string>;
+
+namespace {
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr auto Max64 = std::numeric_limits<std::int64_t>::max();
+constexpr auto Min64 = std::numeric_limits<std::int64_t>::min();
+} // namespace
+
+TEST(LenientParse, LeadingNumberWithBlanksTabsAndLineFeedsIgnoredAnywhere) {
+    // clang-format off
+    const std::pair<const char*, double> cases[] = {
+        {"250", 250},      {" 250", 250},     {"250 VA", 250},   {"\t2 5\n0", 250}, {"VA 250", 0},
+        {"", 0},           {"\r250", 0},      {"- 12.5", -12.5}, {"+7", 7},         {"2 .5", 2.5},
+        {".5", 0.5},       {"5.", 5},         {"12,5", 12},      {"1.5e3", 1500},   {"1 E - 2", .01},
+        {"2e10", 2e10},    {"1e", 1},         {"3e+x", 3},       {"007", 7},        {"09", 9},
+        {"-", 0},          {".", 0},          {"e5", 0},         {"nan", 0},        {"inf", 0},
+        {"-0", 0},         {"-0.0e5", 0},     {"1e400", Inf},    {"-1e400", -Inf},  {"1e0002", 100},
+        {"1e-99999", 0},   {"1e99999999", Inf}, {"4e\t+ 1 0", 4e10}};
+    // clang-format on
+    for (auto [text, value] : cases) {
+        EXPECT_EQ(lenient_parse(text), value) << '"' << text << '"';
+        EXPECT_EQ(std::signbit(lenient_parse(text)), std::signbit(value)) << '"' << text << '"';
+    }
+    EXPECT_EQ(lenient_parse(std::string(200, '9')), 1e200);
+    EXPECT_EQ(lenient_parse("1e00000000000000000002"), 100);
+}
+
+TEST(NumberToText, LeadingSpaceOrMinusAndNoTrailingZeros) {
+    // clang-format off
+    const std::pair<double, const char*> cases[] = {
+        {450, " 450"}, {107.5, " 107.5"}, {-3.25, "-3.25"}, {-0.0, " 0"}, {NAN, " 0"}, {0.1 + 0.2, " 0.3"},
+        {1e16, " 1E+16"}, {Inf, " 1.79769313486232E+308"}, {-Inf, "-1.79769313486232E+308"}};
+    // clang-format on
+    for (auto [value, text] : cases)
+        EXPECT_EQ(number_to_text(value), text) << value;
+    const std::pair<std::int64_t, const char*> whole[] = {
+        {0, " 0"}, {-7, "-7"}, {Max64, " 9223372036854775807"}, {Min64, "-9223372036854775808"}};
+    for (auto [value, text] : whole)
+        EXPECT_EQ(number_to_text(value), text) << value;
+}
+
+TEST(RunningTotal, EverySumIsRoundedTiesToEvenAndTheTotalSaturates) {
+    // clang-format off
+    const std::pair<Strings, std::int64_t> cases[] = {
+        {{}, 0},                     {{"250", " 250", "250 VA"}, 750}, {{"VA 250", "", "text"}, 0},
+        {{"1.5", "1.5"}, 4},         {{"0.5", "0.5", "0.5"}, 0},       {{"-100", "50"}, -50},
+        {{"-2.5"}, -2},              {Strings(7, "5000"), 35000},      {{"1e400"}, Max64},
+        {{"9e18", "9e18"}, Max64},   {{"9e18", "9e18", "-1"}, Max64},  {{"-1e400"}, Min64},
+        {{"-9e18", "-9e18"}, Min64}, {{"9223372036854775808"}, Max64},
+        {{"9223372036854774784"}, Max64 - 1023}};
+    // clang-format on
+    for (const auto& [texts, total] : cases)
+        EXPECT_EQ(running_total(texts), total) << ::testing::PrintToString(texts);
+}
+
+TEST(OwnVa, TheRoundedLeadingNumberFromOneTo5000BecomesAnItem) {
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", " 1"},          {"5000", " 5000"},     {"0.6", " 1"},         {"4999.5", " 5000"},
+        {"5000.5", " 5000"},  {"250 VA", " 250"},    {" 2 5 0", " 250"},    {"2.5", " 2"},
+        {"0", nullptr},       {"5001", nullptr},     {"0.5", nullptr},      {"5000.6", nullptr},
+        {"VA 250", nullptr},  {"", nullptr},         {"-5", nullptr},       {"1e400", nullptr},
+        {"-1e400", nullptr},  {"4294967546", nullptr}};
+    // clang-format on
+    for (auto [typed, va] : cases) {
+        const std::optional<LoadItem> item = own_va_item(typed);
+        EXPECT_EQ(item ? item->description + "|" + item->va_text : "refused",
+                  va ? std::string("Specific VA: ") + va + "|" + va : "refused")
+            << typed;
+    }
+    EXPECT_EQ(own_va_item("250")->description, "Specific VA:  250");
+}
+
+TEST(ComputerEstimate, PartsAreTheOnesAUserChoosesFrom) {
+    std::string listed;
+    for (const PartList& list : {ComputerTypes, Processors, Monitors, PartList{"", Peripherals.data(), 5}}) {
+        listed += list.prompt;
+        for (const Part* part = list.parts; part < list.parts + list.count; ++part)
+            listed += std::string(part->name) + " " + std::to_string(part->va) + "|";
+    }
+    EXPECT_EQ(listed,
+              "Select Computer Type:Desktop 0|Minitower 0|Full tower 30|Select Processor:Dual Pentium Pro "
+              "160|Dual Pentium 100|Pentium Pro 100|Pentium II 100|Pentium 70|486 65|386 60|68000 (MAC) 65|"
+              "Alpha 115|K6 85|MIPS 115|Power PC 70|Select Monitor:14-15 in. 85|16-17 in. 115|18-21 in. 170|"
+              "LCD 30|None 0|CD-ROM 15|Modem 15|Speakers 15|Scanner 30|External Drive (Zip, Jaz, etc) 20|");
+}
+
+TEST(ComputerEstimate, ChecksInOrderThenTheSumWithAnyFraction) {
+    const std::string type = "You need to select a computer type or click 'Cancel'\r\n"
+                             "and select category 'Enter Your Own VA Rating'";
+    const std::string processor = "You need to select a processor type";
+    const std::string monitor = "You need to select a monitor";
+    const std::string other = "You need to specify a VA value if you check Other VA";
+    const std::array<bool, 5> all{true, true, true, true, true}, cd_and_speakers{true, false, true};
+    // clang-format off
+    const std::tuple<ComputerChoice, std::string, const char*> cases[] = {
+        // type, processor, monitor, peripherals, other device ticked and its text; refusal; VA text
+        {{0, 6, 4, {}, false, ""}, "", " 60"},          {{2, 0, 2, all, false, ""}, "", " 455"},
+        {{0, 4, 0, cd_and_speakers, false, ""}, "", " 185"},
+        {{0, 5, 3, {}, true, "12.5"}, "", " 107.5"},    {{0, 6, 4, {}, true, "0"}, "", " 60"},
+        {{0, 6, 4, {}, true, ""}, "", " 60"},           {{0, 6, 4, {}, true, "about 40"}, "", " 60"},
+        {{0, 6, 4, {}, true, "-5"}, other, ""},         {{0, 6, 4, {}, false, "500"}, "", " 60"},
+        {{0, 6, 4, {}, false, "-5"}, "", " 60"},        {{-1, -1, -1, {}, true, "-5"}, type, ""},
+        {{3, 0, 0, {}, false, ""}, type, ""},           {{0, -1, -1, {}, false, ""}, processor, ""},
+        {{0, 0, -1, {}, true, "-5"}, monitor, ""}};
+    // clang-format on
+    for (const auto& [choice, refusal, va] : cases) {
+        const ComputerEstimate estimate = estimate_computer(choice);
+        EXPECT_EQ(estimate.refusal, refusal) << choice.type << choice.processor << choice.monitor;
+        EXPECT_EQ(estimate.item.description, refusal.empty() ? "General PC" : "");
+        EXPECT_EQ(estimate.item.va_text, va) << choice.type << choice.processor << choice.monitor;
+    }
+}
+
+namespace {
+
+const std::string RuntimeRefusal = "You need to select a runtime";
+const std::string ItemsRefusal = "You need to select items before a UPS can be suggested";
+const std::string LimitRefusal = "Sorry, Vellimar does not offer UPSs that can accomodate loads over 5000 VA";
+
+// Seven records of one band, each field the runtime's first word, then
+// `tag` and the class.
+std::string table(const std::string& tag) {
+    std::string text;
+    for (int k = 0; k < 7; ++k) {
+        text += "1-5000";
+        for (const char* field : {"free ", "15 ", "30 ", "60 ", "120 ", "240 ", "480 "})
+            text += "\t" + (field + tag) + std::to_string(k);
+        text += "\r\n";
+    }
+    return text;
+}
+
+// What the classes show: `field` followed by `tag` and the class.
+ClassTexts shown(const std::string& field, const std::string& tag) {
+    ClassTexts models;
+    for (std::size_t k = 0; k < models.size() && !field.empty(); ++k)
+        models[k] = field + " " + tag + std::to_string(k);
+    return models;
+}
+
+} // namespace
+
+// The checks come first, in their order; then the table of the voltage is
+// read from the working directory and each class shows the field of the
+// runtime in its record (field 1 for a typed runtime).
+TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
+    Scratch scratch;
+    scratch.write("120.txt", table("v120/"));
+    scratch.write("230.txt", table("v230/") + "1-5000\tfree extra\t15 extra\r\n");
+    scratch.enter();
+    // clang-format off
+    const std::tuple<const char*, int, double, bool, std::string, ClassTexts> cases[] = {
+        {"15 min.", 0, 100, true, "", shown("15", "v120/")},
+        {"30 min.", 1, 1, false, "", shown("30", "v230/")},
+        {"480 min./ 8 hours", 5, 5000, false, "", shown("480", "v230/")},
+        {"typed", -1, 100, true, "", shown("free", "v120/")},
+        {"select runtime...", -1, 1, true, "", shown("free", "v120/")},
+        {"beyond the items", 6, 100, true, "", {}},             {"before them", -2, 100, true, "", {}},
+        {"15 min.", 0, -5, true, "", {}},                       {"", 0, 5001, false, RuntimeRefusal, {}},
+        {"Select Runtime...", -1, 0, true, RuntimeRefusal, {}}, {"15 min.", 0, 0, true, ItemsRefusal, {}},
+        {"15 min.", 0, 5001, false, LimitRefusal, {}},
+        {"typed", -1, 5000.5, false, LimitRefusal, {}}};
+    // clang-format on
+    for (const auto& [runtime, index, total, volts_120, message, models] : cases) {
+        const Suggestion suggestion = suggest(runtime, index, total, volts_120);
+        EXPECT_EQ(suggestion.message, message) << runtime << " " << total;
+        EXPECT_EQ(suggestion.models, models) << runtime << " " << total;
+    }
+    EXPECT_EQ(RuntimeItems,
+              (std::array<std::string, 6>{"15 min.", "30 min.", "60 min./ 1 hour", "120 min./ 2 hours",
+                                          "240 min./ 4 hours", "480 min./ 8 hours"}));
+    std::vector<std::string> records{"1-99\tfree x\t15 x", "1-99\tfree y\t15 y"};
+    EXPECT_EQ(class_models(records, 0), (ClassTexts{"15 x", "15 y", "", "", "", "", ""}));
+
+    std::filesystem::remove("230.txt");
+    EXPECT_EQ(suggest("15 min.", 0, 100, false).message,
+              "The data file \"230.txt\" could not be opened: No such file or directory.");
+    EXPECT_EQ(suggest("15 min.", 0, 0, false).message, ItemsRefusal);
+}
+
+// The page's class names are its own, not the screen's captions ("width",
+// "Online"); a class without a model prints an empty line.
+TEST(PrintedPage, TwentySevenLinesWithTheCaptionsAsTheyStand) {
+    std::string screen;
+    for (const std::string& text : UpsClassCaptions)
+        screen += text + "|";
+    EXPECT_EQ(screen,
+              "Basic battery backup only|Basic battery backup with standard interface port|Line "
+              "interactive with standard interface port|Line interactive with smart interface port|Line "
+              "interactive with smart interface port; rackmountable|On-line UPS with smart interface "
+              "port|Corehall UPS with smart interface port|");
+    const ClassTexts models = {"Korr Personal 550", "",        "Korr Webline 700",     "Brisk 1000",
+                               "PanoBrisk 1000",    "QN 1000", "BriskPro Corehall 10k"};
+    EXPECT_EQ(results_page_text(" 245", "60 min./ 1 hour", models),
+              "Vellimar UPS Selector Results\r\n\r\n"
+              "Total VA:  245     Desired Runtime: 60 min./ 1 hour\r\n\r\n\r\n"
+              "Korr Personal 550\r\n-Basic battery backup only\r\n\r\n"
+              "\r\n-Basic battery backup width standard interface port\r\n\r\n"
+              "Korr Webline 700\r\n-Line interactive with standard interface port\r\n\r\n"
+              "Brisk 1000\r\n-Line interactive with smart interface port\r\n\r\n"
+              "PanoBrisk 1000\r\n-Line interactive with smart interface port; rackmountable\r\n\r\n"
+              "QN 1000\r\n-Online UPS with smart interface port\r\n\r\n"
+              "BriskPro Corehall 10k\r\n-Corehall UPS with smart interface port\r\n\r\n"
+              "For more information visit our website at " +
+                  MakerWebAddress + "\r\n");
+}
