@@ -31,38 +31,26 @@ ResultsScreen::ResultsScreen(Screens& screens)
                 {"Label1", Kind::Label, 825, 105, 645, 270, "", Font::Bold},
                 {"Label3", Kind::Label, 1620, 105, 1275, 330, "Desired Runtime:"},
                 {"Label9", Kind::Label, 2910, 105, 2220, 255, "", Font::Bold},
-                {"Image4", Kind::Icon, 105, 420, 420, 435, "Information about Basic battery backup only"},
-                {"Label4", Kind::GreyLabel, 555, 630, 2580, 255, "Basic battery backup only", Font::Italic},
+                {"Image4", Kind::Icon, 105, 420, 420, 435},
+                {"Label4", Kind::GreyLabel, 555, 630, 2580, 255, "", Font::Italic},
                 {"res(0)", Kind::Label, 555, 435, 4635, 225, "", Font::Bold},
-                {"Image5", Kind::Icon, 105, 945, 420, 435,
-                 "Information about Basic battery backup with standard interface port"},
-                {"Label5", Kind::GreyLabel, 555, 1155, 4035, 285,
-                 "Basic battery backup with standard interface port", Font::Italic},
+                {"Image5", Kind::Icon, 105, 945, 420, 435},
+                {"Label5", Kind::GreyLabel, 555, 1155, 4035, 285, "", Font::Italic},
                 {"res(1)", Kind::Label, 555, 975, 4620, 255, "", Font::Bold},
-                {"Image6", Kind::Icon, 105, 1485, 420, 435,
-                 "Information about Line interactive with standard interface port"},
-                {"Label6", Kind::GreyLabel, 555, 1710, 3870, 255,
-                 "Line interactive with standard interface port", Font::Italic},
+                {"Image6", Kind::Icon, 105, 1485, 420, 435},
+                {"Label6", Kind::GreyLabel, 555, 1710, 3870, 255, "", Font::Italic},
                 {"res(2)", Kind::Label, 555, 1530, 4545, 255, "", Font::Bold},
-                {"Image7", Kind::Icon, 105, 2010, 420, 435,
-                 "Information about Line interactive with smart interface port"},
-                {"Label7", Kind::GreyLabel, 540, 2220, 3060, 360,
-                 "Line interactive with smart interface port", Font::Italic},
+                {"Image7", Kind::Icon, 105, 2010, 420, 435},
+                {"Label7", Kind::GreyLabel, 540, 2220, 3060, 360, "", Font::Italic},
                 {"res(3)", Kind::Label, 540, 2055, 4650, 255, "", Font::Bold},
-                {"Image8", Kind::Icon, 90, 2715, 420, 435,
-                 "Information about Line interactive with smart interface port; rackmountable"},
-                {"Label8", Kind::GreyLabel, 540, 2925, 4185, 285,
-                 "Line interactive with smart interface port; rackmountable", Font::Italic},
+                {"Image8", Kind::Icon, 90, 2715, 420, 435},
+                {"Label8", Kind::GreyLabel, 540, 2925, 4185, 285, "", Font::Italic},
                 {"res(4)", Kind::Label, 540, 2760, 4590, 255, "", Font::Bold},
-                {"Image9", Kind::Icon, 90, 3255, 420, 435,
-                 "Information about On-line UPS with smart interface port"},
-                {"Label10", Kind::GreyLabel, 570, 3480, 3930, 315, "On-line UPS with smart interface port",
-                 Font::Italic},
+                {"Image9", Kind::Icon, 90, 3255, 420, 435},
+                {"Label10", Kind::GreyLabel, 570, 3480, 3930, 315, "", Font::Italic},
                 {"res(5)", Kind::Label, 555, 3300, 4560, 255, "", Font::Bold},
-                {"Image10", Kind::Icon, 90, 3765, 420, 435,
-                 "Information about Corehall UPS with smart interface port"},
-                {"Label11", Kind::GreyLabel, 540, 3990, 3240, 240, "Corehall UPS with smart interface port",
-                 Font::Italic},
+                {"Image10", Kind::Icon, 90, 3765, 420, 435},
+                {"Label11", Kind::GreyLabel, 540, 3990, 3240, 240, "", Font::Italic},
                 {"res(6)", Kind::Label, 540, 3825, 4650, 255, "", Font::Bold},
                 {"Label18", Kind::Label, 525, 2400, 3675, 225, "(XL models offer expandible runtimes)",
                  Font::Italic},
@@ -117,10 +105,15 @@ ResultsScreen::ResultsScreen(Screens& screens)
             });
     const char* const info_names[UpsClassCount] = {"Image4", "Image5", "Image6", "Image7",
                                                    "Image8", "Image9", "Image10"};
+    const char* const caption_names[UpsClassCount] = {"Label4", "Label5",  "Label6", "Label7",
+                                                      "Label8", "Label10", "Label11"};
     for (int k = 0; k < UpsClassCount; ++k) {
         const QByteArray model_name = "res(" + QByteArray::number(k) + ')';
         modelLabels[k] = control<QLabel>(this, model_name.constData());
         infoButtons[k] = control<ImageButton>(this, info_names[k]);
+        const QString caption = QString::fromStdString(UpsClassCaptions[k]);
+        control<QLabel>(this, caption_names[k])->setText(caption);
+        infoButtons[k]->set_caption(QStringLiteral("Information about ") + caption);
         connect(infoButtons[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
     totalLabel = control<QLabel>(this, "Label1");

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Runs a11y_run.py (the typical run over the accessibility bus) in its own X
-# server and D-Bus session, with a private runtime folder for the buses'
-# sockets: it needs no desktop, and ends every process it started.
+# server and D-Bus session; needs no desktop, ends every process it started.
 # Usage: a11y.sh SELECTOR_EXECUTABLE DATA_DIR [--dump]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,26 +1,15 @@
-// Prints through the real default printer, the way the screens do, and
-// writes the messages the user would see to standard output, one per line.
-// Beside it, the same text is laid out into a PDF file on the default
-// printer's paper, so that a test can read back what was printed.
-//
-// Usage: print_check results|viewer MODEL|long  COPY.pdf
-//   results  the results page of a 245 VA, one hour suggestion
-//   viewer   the product information of MODEL, from the working directory's
-//            prod230.txt, printed with "Print This Document"
-//   long     a text of many pages with lines wider than the page
+// Prints on the real default printer as the screens do (the results page or
+// a long text), writes the
+// messages the user would see to standard output, and lays the same text out
+// into COPY.pdf on the printer's paper, for the test to read back.
 #include <QApplication>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRadioButton>
 #include <cstdio>
 
 #include "app/application.h"
 #include "app/registry.h"
 #include "core/results_page.h"
-#include "screens/info_viewer.h"
-#include "screens/load_list_screen.h"
 #include "screens/results_screen.h"
 #include "ui/fakes.h"
 #include "ui/platform.h"
@@ -41,11 +30,6 @@ bool copy_to_pdf(const QString& text, const QString& path) {
     return print_text_on(printer, text);
 }
 
-int usage() {
-    std::fputs("usage: print_check results|viewer MODEL|long COPY.pdf\n", stderr);
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,8 +38,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setup_application(app);
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() < 2)
-        return usage();
+    if (args.size() != 2 || (args[0] != QLatin1String("results") && args[0] != QLatin1String("long"))) {
+        std::fputs("usage: print_check results|long COPY.pdf\n", stderr);
+        return 2;
+    }
 
     // Only the message boxes are replaced; the printer is the real one.
     FakeDialogs dialogs;
@@ -63,8 +49,7 @@ int main(int argc, char** argv) {
     swap_platform({&dialogs, real.printer, real.process});
 
     QString text;
-    const QString mode = args[0];
-    if (mode == QLatin1String("results") && args.size() == 2) {
+    if (args[0] == QLatin1String("results")) {
         const ClassTexts models = {"Korr Personal 550I", "",         "Korr Webline 700I",     "Brisk 1000I",
                                    "PanoBrisk 1000I",    "QN 1000I", "BriskPro Corehall 10kI"};
         ResultsScreen& results = registry().results();
@@ -72,23 +57,13 @@ int main(int argc, char** argv) {
         results.showHeader(QStringLiteral("60 min./ 1 hour"), QStringLiteral(" 245"));
         text = QString::fromStdString(results_page_text(" 245", "60 min./ 1 hour", models));
         results.printResults();
-    } else if (mode == QLatin1String("viewer") && args.size() == 3) {
-        registry().loadList().volts230Option->setChecked(true);
-        InfoViewer& viewer = registry().infoViewer();
-        viewer.show();
-        viewer.setModelText(args[1]);
-        viewer.showInfo();
-        text = viewer.infoText->toPlainText();
-        viewer.printDocument();
-    } else if (mode == QLatin1String("long") && args.size() == 2) {
+    } else {
         for (int line = 1; line <= 150; ++line)
             text += QStringLiteral("Line %1 of a long product text\r\n").arg(line);
         for (int word = 1; word <= 60; ++word)
             text += QStringLiteral("word%1 ").arg(word);
         text += QStringLiteral("\r\nThe end\r\n");
         print_document(text);
-    } else {
-        return usage();
     }
 
     for (const ShownMessage& message : dialogs.messages)

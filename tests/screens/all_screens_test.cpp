@@ -1,6 +1,5 @@
-// What every screen has in common, one table each: the pressed look of the
-// image buttons, help, closing the window, the keyboard order and every
-// visible text.
+// One table across all screens each: pressed look, help, closing, keyboard
+// order and every visible text.
 #include <QLabel>
 #include <QTest>
 
@@ -19,19 +18,11 @@ namespace {
 
 class AllScreens : public ScreenTest {
   protected:
-    QWidget& screen(const char* name) {
-        const std::string form = name;
-        if (form == "Form1")
-            return screens.loadList();
-        if (form == "Form2")
-            return screens.modelPicker();
-        if (form == "Form3")
-            return screens.results();
-        if (form == "Form4")
-            return screens.computerEstimator();
-        if (form == "Form5")
-            return screens.infoViewer();
-        return screens.categoryMenu();
+    QWidget& screen(const char* form) {
+        QWidget* const all[] = {&screens.loadList(),   &screens.modelPicker(),
+                                &screens.results(),    &screens.computerEstimator(),
+                                &screens.infoViewer(), &screens.categoryMenu()};
+        return *all[form[4] - '1'];
     }
     template <typename W = QWidget> W* find(const char* form, const char* name) {
         W* found = screen(form).findChild<W*>(QString::fromLatin1(name));
@@ -41,13 +32,8 @@ class AllScreens : public ScreenTest {
 };
 
 TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
-    struct Case {
-        const char* form;
-        const char* button;
-        const char* caption;
-        QPoint initial, pressed, released;
-    };
-    const Case cases[] = {
+    // Screen, button, its caption; initial, pressed and release positions.
+    const std::tuple<const char*, const char*, const char*, QPoint, QPoint, QPoint> cases[] = {
         {"Form6", "Image1", "Label1", {405, 675}, {390, 705}, {405, 675}},
         {"Form6", "Image2", "Label2", {405, 1275}, {390, 1305}, {405, 1275}},
         {"Form6", "Image3", "Label3", {405, 1875}, {390, 1905}, {405, 1875}},
@@ -67,22 +53,22 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
         {"Form3", "Image12", "Label14", {1905, 5310}, {1905, 5340}, {1920, 5310}},
         {"Form3", "Image2", "Label12", {3720, 5310}, {3705, 5340}, {3720, 5310}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.form) + "." + c.button);
-        auto* button = find<ImageButton>(c.form, c.button);
-        QWidget* caption = find(c.form, c.caption);
+    for (const auto& [form, name, caption_name, initial, pressed, released] : cases) {
+        SCOPED_TRACE(std::string(form) + "." + name);
+        auto* button = find<ImageButton>(form, name);
+        QWidget* caption = find(form, caption_name);
         const QRect caption_place = caption->geometry();
-        EXPECT_EQ(button->position_twips(), c.initial);
+        EXPECT_EQ(button->position_twips(), initial);
         // Any mouse button, on the picture or on its caption.
         press(button, Qt::RightButton);
-        EXPECT_EQ(button->position_twips(), c.pressed);
+        EXPECT_EQ(button->position_twips(), pressed);
         release(button, Qt::RightButton);
-        EXPECT_EQ(button->position_twips(), c.released);
+        EXPECT_EQ(button->position_twips(), released);
         press(caption, Qt::MiddleButton);
-        EXPECT_EQ(button->position_twips(), c.pressed);
+        EXPECT_EQ(button->position_twips(), pressed);
         EXPECT_EQ(caption->geometry(), caption_place);
         release(caption, Qt::MiddleButton);
-        EXPECT_EQ(button->position_twips(), c.released);
+        EXPECT_EQ(button->position_twips(), released);
     }
     // The help and information icons never move.
     for (auto [form, icon] : {std::pair{"Form6", "Image7"},
@@ -100,12 +86,7 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
 }
 
 TEST_F(AllScreens, HelpExplainsEachScreenAndChangesNothing) {
-    const struct {
-        const char* form;
-        const char* icon;
-        const char* text;
-        MessageIcon kind;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*, MessageIcon> cases[] = {
         {"Form6", "Image7",
          "Welcome to the Vellimar UPS Selector!\r\rTo start, select the general category you wish.",
          MessageIcon::Information},
@@ -119,15 +100,15 @@ TEST_F(AllScreens, HelpExplainsEachScreenAndChangesNothing) {
          "To view more information on a particular model, click the 'i' (information) button",
          MessageIcon::None},
     };
-    for (const auto& c : cases) {
-        screen(c.form).show();
-        click(find(c.form, c.icon));
-        ASSERT_EQ(fakes.dialogs.messages.size(), 1) << c.form;
+    for (const auto& [form, icon, text, kind] : cases) {
+        screen(form).show();
+        click(find(form, icon));
+        ASSERT_EQ(fakes.dialogs.messages.size(), 1) << form;
         const ShownMessage shown = fakes.dialogs.messages.takeFirst();
-        EXPECT_EQ(shown.text, c.text);
+        EXPECT_EQ(shown.text, text);
         EXPECT_EQ(shown.title, "Vellimar UPS Selector");
-        EXPECT_EQ(shown.icon, c.kind) << c.form;
-        EXPECT_TRUE(screen(c.form).isVisible()) << c.form;
+        EXPECT_EQ(shown.icon, kind) << form;
+        EXPECT_TRUE(screen(form).isVisible()) << form;
     }
 }
 
@@ -173,11 +154,7 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
 }
 
 TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
-    const struct {
-        const char* form;
-        const char* name;
-        const char* text;
-    } labels[] = {
+    const std::tuple<const char*, const char*, const char*> labels[] = {
         {"Form6", "Label7", "Select type of equipment to protect:"},
         {"Form6", "Label1", "General Computer / Workstation"},
         {"Form6", "Label2", "Network Server"},
@@ -230,16 +207,12 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
         {"Form3", "Label12", "Quit Selector"},
         {"Form5", "Label1", "Product information for this model:"},
     };
-    for (const auto& c : labels) {
-        auto* label = find<QLabel>(c.form, c.name);
-        EXPECT_EQ(label->text(), c.text) << c.form << "." << c.name;
-        EXPECT_EQ(label->textFormat(), Qt::PlainText) << c.form << "." << c.name;
+    for (const auto& [form, name, text] : labels) {
+        auto* label = find<QLabel>(form, name);
+        EXPECT_EQ(label->text(), text) << form << "." << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << form << "." << name;
     }
-    const struct {
-        const char* form;
-        const char* name;
-        const char* tooltip;
-    } tips[] = {
+    const std::tuple<const char*, const char*, const char*> tips[] = {
         {"Form6", "Image7", "Help"},
         {"Form1", "Image6", "Help"},
         {"Form1", "Image2", "Add Another Item to List"},
@@ -258,8 +231,8 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
         {"Form3", "Image2", "Quit the selector"},
         {"Form3", "Image11", ""},
     };
-    for (const auto& c : tips)
-        EXPECT_EQ(find(c.form, c.name)->toolTip(), c.tooltip) << c.form << "." << c.name;
+    for (const auto& [form, name, tooltip] : tips)
+        EXPECT_EQ(find(form, name)->toolTip(), tooltip) << form << "." << name;
     const std::pair<const char*, const char*> titles[] = {
         {"Form6", "Vellimar UPS Selector"}, {"Form1", "Vellimar UPS Selector"},
         {"Form2", "Select Item Category"},  {"Form4", "General Computer"},

@@ -1,6 +1,5 @@
 #pragma once
-// What every screen test shares: a fresh run in a temporary working
-// directory, the platform fakes, and ways to click and choose as a user does.
+// A fresh run in a temporary working directory with the platform fakes.
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -14,9 +13,6 @@
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
     return out << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text;
-}
 inline void PrintTo(const QStringList& list, std::ostream* out) {
     *out << "{\"" << list.join(QStringLiteral("\", \"")).toStdString() << "\"}";
 }
@@ -28,9 +24,7 @@ class ScreenTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Writes a data file into the working directory, bytes as given.
     void write_file(const char* name, const std::string& bytes);
-    // The messages shown so far, texts only.
     QStringList messages() const;
 
     Registry& screens = registry();
@@ -41,9 +35,8 @@ class ScreenTest : public ::testing::Test {
     QString previous_dir_;
 };
 
-// A left click at the centre of `target` (or only the press, or the
-// release), delivered through its window as the window system does: to
-// whatever lies there, so a click on a caption reaches the button beneath.
+// A mouse click (press, release) at the centre of `target` through its window,
+// to whatever lies there: a click on a caption reaches the button beneath.
 void click(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void press(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void release(QWidget* target, Qt::MouseButton button = Qt::LeftButton);

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/scratch.h"
 #include "core/product_info.h"
 
 namespace vellimar::datacheck {
 namespace {
 
 using Strings = std::vector<std::string>;
+
+// Tables of cases keep one case to a line, as laid out by hand.
+// clang-format off
 
 Strings formatted(const std::vector<Finding>& findings) {
     Strings lines;
@@ -57,7 +59,6 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
         replace_line(GoodTable, 2, "1-2500\thint\tBrisk UPS 1000\tKorr Pro 500\tZ\tNoFamily 9\tQN\tQN5");
     const std::string too_short =
         " is shorter than three characters, so its information button opens nothing.";
-    // clang-format off
     const std::pair<std::string, Strings> cases[] = {
         {GoodTable, {}},
         {replace_line(GoodTable, 3, "1-2500 hint"),
@@ -84,7 +85,6 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
           "120.txt:2: warning: the model text \"NoFamily 9\" names no product family, so its information "
           "button shows the first section of prod120.txt.",
           "120.txt:2: warning: the model text \"QN\"" + too_short}}};
-    // clang-format on
     const std::string products = replace_line(good_products(), 32, "Tandem - family");
     for (const auto& [table, findings] : cases)
         EXPECT_EQ(formatted(check_runtime_table(table, "120.txt", products, "prod120.txt")), findings)
@@ -96,7 +96,6 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
 TEST(ProductFileCheck, SectionsAreWellFormedAndEveryFamilyFindsItsOwn) {
     const std::string lost = "prod230.txt: no section header line contains the family \"Korr Pro\", so its "
                              "models show an empty description.";
-    // clang-format off
     const std::pair<std::string, Strings> cases[] = {
         {good_products(), {}},
         {replace_line(good_products(), 4, " "),
@@ -114,7 +113,6 @@ TEST(ProductFileCheck, SectionsAreWellFormedAndEveryFamilyFindsItsOwn) {
         {replace_line(good_products(), 44, "Webline Office - family"),
          {"prod230.txt:44: the family \"Webline\" finds this section, which belongs to \"Webline Office\"; "
           "put the \"Webline\" section before it."}}};
-    // clang-format on
     for (const auto& [products, findings] : cases)
         EXPECT_EQ(formatted(check_product_file(products, "prod230.txt")), findings) << products;
 }
@@ -124,7 +122,6 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         "Arcturon,Velantra 110,280\r\nArcturon,Velantra 120,340 VA\r\nBelmont,B1,5000\r\n";
     const std::string apart =
         " lines from line 1; keep a manufacturer's lines together, or it is listed twice.";
-    // clang-format off
     const std::pair<std::string, Strings> cases[] = {
         {good, {}},
         {replace_line(good, 3, "Arcturon,Velantra 130,1"), {}},
@@ -138,35 +135,10 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {"no model here\r\n \r\n",
          {"server.txt:1: the line \"no model here\"" + NoCommas, "server.txt:2: warning: blank line.",
           "server.txt: the list names no model."}}};
-    // clang-format on
     for (const auto& [list, findings] : cases)
         EXPECT_EQ(formatted(check_equipment_list(list, "server.txt")), findings) << list;
 }
 
-// Every file is named as the folder was given; a file that cannot be read is
-// one finding, and a table without its product file is still checked.
-TEST(DataFolderCheck, EveryFileNamedSortedByFileAndLine) {
-    Scratch scratch;
-    scratch.write("120.txt", GoodTable);
-    scratch.write("prod120.txt", good_products());
-    scratch.write("230.txt", GoodTable.substr(GoodTable.find("\r\n") + 2));
-    scratch.write("server.txt", "A,B,1\r\n");
-    scratch.write("network.txt", "A,B,1\r\nBroken line\r\n");
-    std::filesystem::create_directory(scratch.path("other.txt"));
-    const std::string folder = scratch.path("");
-    scratch.enter();
-    for (const std::string& in : {folder, std::string()}) {
-        auto unread = [&](const std::string& name, const std::string& why) {
-            return in + name + ": The data file \"" + in + name + "\" could not be " + why;
-        };
-        EXPECT_EQ(formatted(check_data_folder(in.empty() ? "." : folder)),
-                  (Strings{in + "230.txt:1: the load band 1-2500 has 6" + NeedsSeven,
-                           in + "network.txt:2: the line \"Broken line\"" + NoCommas,
-                           unread("other.txt", "read: it is a folder, not a file."),
-                           unread("prod230.txt", "opened: No such file or directory."),
-                           unread("telecom.txt", "opened: No such file or directory.")}));
-    }
-}
-
 } // namespace
 } // namespace vellimar::datacheck
+// clang-format on

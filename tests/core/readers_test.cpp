@@ -1,0 +1,339 @@
+// The data file readers: lines, equipment lists, runtime tables and product sections.
+#include "core/equipment_list.h"
+#include "core/product_info.h"
+#include "core/runtime_table.h"
+#include "core/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include "scratch.h"
+
+using Lines = std::vector<std::string>;
+using Strings = std::vector<std::string>;
+using namespace std::string_literals;
+using namespace vellimar;
+
+// Tables of cases keep one case to a line, as laid out by hand.
+// clang-format off
+
+namespace {
+const std::string Longest(MaxLineLength, 'x');
+const std::string Over(MaxLineLength + 1, 'x');
+} // namespace
+
+// Both readers give every line with its number, whatever the size of the
+// blocks the file is read in, so line ends and byte-order marks straddle them.
+TEST(Lines, EveryLineEndEndsALineAndBothReadersAgree) {
+    const std::pair<std::string, Lines> cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},     {"a\rb\r", {"a", "b"}},     {"a\nb\n", {"a", "b"}},     {"", {}},
+        {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\r\n", {""}},
+        {"ab\r\ncd\ref\ngh\r\r\n\n", {"ab", "cd", "ef", "gh", "", ""}}, {"\xEF\xBB\xBF", {}},
+        {"\xEF\xBB\xBFmaker,model,1\r\n", {"maker,model,1"}}, {"t\0o\r\n\xFF\xFE"s, {"t\0o"s, "\xFF\xFE"}},
+        {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", "\xEF\xBB\xBF"}},
+        {"first\r\n" + Longest + "\r\nlast", {"first", Longest, "last"}}};
+    Scratch scratch;
+    for (const auto& [content, expected] : cases) {
+        SCOPED_TRACE(content.substr(0, 20));
+        Lines lines;
+        std::string_view line;
+        LineCursor cursor(content);
+        for (; cursor.next(line); lines.emplace_back(line))
+            EXPECT_EQ(cursor.line_number(), lines.size() + 1);
+        EXPECT_EQ(lines, expected);
+        for (std::size_t block : {1, 2, 3, 5, 1 << 18}) {
+            LineReader reader(block);
+            std::string error;
+            ASSERT_TRUE(reader.open(scratch.write("lines.txt", content), error)) << error;
+            for (lines.clear(); reader.next(line); lines.emplace_back(line))
+                EXPECT_EQ(reader.line_number(), lines.size() + 1);
+            EXPECT_EQ(lines, expected) << block;
+            EXPECT_EQ(reader.error(), "");
+        }
+    }
+}
+
+// A folder, a device, a missing file, one that fails to read and a line
+// longer than any data file has are refused, naming the file, both ways.
+TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
+    Scratch scratch;
+    std::filesystem::create_directory(scratch.path("folder.txt"));
+    const std::string too_long = " cannot be used: line ";
+    const std::pair<std::string, std::string> cases[] = {
+        {scratch.path("missing.txt"), " could not be opened: No such file or directory."},
+        {scratch.path("folder.txt"), " could not be read: it is a folder, not a file."},
+        {"/dev/null", " could not be read: it is not an ordinary file."},
+        {"/proc/self/mem", " could not be read: Input/output error."},
+        {scratch.write("a", "\xEF\xBB\xBF" + Longest + "\r\n" + Longest), ""},
+        {scratch.write("b", Longest + "\r" + Longest + "\n" + Longest + "\r\n"), ""},
+        {scratch.write("c", "a\r\n" + Over + "\r\nb"), too_long + "2 is longer than 65536 bytes."},
+        {scratch.write("d", "a\rb\r" + Over + "\nc"), too_long + "3 is longer than 65536 bytes."},
+        {scratch.write("e", "\xEF\xBB\xBF" + Over), too_long + "1 is longer than 65536 bytes."}};
+    for (const auto& [path, reason] : cases) {
+        const std::string expected = reason.empty() ? "" : "The data file \"" + path + "\"" + reason;
+        std::string content, error;
+        EXPECT_EQ(read_data_file(path, content, error), reason.empty()) << path;
+        EXPECT_EQ(error, expected);
+        // The file's bytes, or nothing.
+        std::ifstream file(reason.empty() ? path : "/dev/null", std::ios::binary);
+        EXPECT_EQ(content, std::string(std::istreambuf_iterator<char>(file), {})) << path;
+
+        LineReader reader(4096);
+        std::string_view line;
+        if (reader.open(path, error)) {
+            while (reader.next(line)) {
+            }
+            error = reader.error();
+        }
+        EXPECT_EQ(error, expected);
+        EXPECT_FALSE(reader.next(line));
+    }
+}
+
+TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
+    const std::string valid = "K\xC3\xB6nig \xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEF\xBF\xBF"
+                              "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    const std::pair<std::string, std::string> cases[] = {
+        {valid, valid},
+        {"K\xF6nig \x80 5\xFF", "K\xC3\xB6nig \xE2\x82\xAC 5\xC3\xBF"},
+        {"\x93q\x94\x81\x9F", "\xE2\x80\x9Cq\xE2\x80\x9D\xC2\x81\xC5\xB8"},
+        // Overlong forms, a surrogate, beyond U+10FFFF, bad leads and continuations, cut off.
+        {"\xC1\xBF", "\xC3\x81\xC2\xBF"},
+        {"\xE0\x9F\xBF", "\xC3\xA0\xC5\xB8\xC2\xBF"},
+        {"\xF0\x8F\xBF\xBF", "\xC3\xB0\xC2\x8F\xC2\xBF\xC2\xBF"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+        {"\xF5\x80", "\xC3\xB5\xE2\x82\xAC"},          {"\xC3(\xC3\xC0", "\xC3\x83(\xC3\x83\xC3\x80"},
+        {"a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"}};
+    for (const auto& [raw, decoded] : cases) {
+        std::string scratch;
+        EXPECT_EQ(decode_line(raw), decoded) << raw;
+        EXPECT_EQ(decoded_view(raw, scratch), decoded) << raw;
+    }
+    // Quoted in a message, a text is cut at a character boundary, and says so.
+    const std::tuple<std::string, std::size_t, std::string> excerpts[] = {
+        {"short", 5, "short"},              {"abcdef", 4, "abcd..."},   {"abc\xC3\xA9z", 4, "abc..."},
+        {"abc\xC3\xA9z", 5, "abc\xC3\xA9..."}, {"\xA9\xA9\xA9", 2, "..."},
+        {"M\xFCller GmbH", 6, "M\xC3\xBCller..."}};
+    for (const auto& [raw, longest, shown] : excerpts)
+        EXPECT_EQ(excerpt(raw, longest), shown) << raw;
+}
+
+// The picker lists one manufacturer per run of lines and, for one of them,
+// every line of it in the whole file: the manufacturer as written, the model
+// and the VA trimmed of spaces only. A line without two commas names no model.
+TEST(EquipmentList, RunsAndTheModelsOfOneManufacturerFromTheFile) {
+    Scratch scratch;
+    const std::string path = scratch.write(
+        "server.txt", ",Top,1\r\nA,One,10\r\nA,Two,20\nB,Three, 30\ra,Four,40\r\n,Five,50\r\nno commas\r\n"
+                      "A , Six  ,  60  \r\nA,Two,20\r\nA,\tTab\t,\t7\t\r\nA,Commas, 1,250 , \r\nA,  ,  \r\n"
+                      "A,Box 250\r\nM\xFCller,T\x96"
+                      "1,5\r\nM\xC3\xBCller,T2,6");
+    Strings runs{"left over"};
+    std::string error;
+    ASSERT_TRUE(read_manufacturer_runs(path, runs, error)) << error;
+    EXPECT_EQ(runs, (Strings{"A", "B", "a", "", "A ", "A", "M\xC3\xBCller"}));
+    const std::pair<std::string, Strings> models_of[] = {
+        {"A", {"One|10", "Two|20", "Two|20", "\tTab\t|\t7\t", "Commas|1,250 ,", "|"}},
+        {"", {"Top|1", "Five|50"}},  {"A ", {"Six|60"}},  {"M\xC3\xBCller", {"T\xE2\x80\x93" "1|5", "T2|6"}},
+        {"nobody", {}}};
+    for (const auto& [maker, expected] : models_of) {
+        std::vector<EquipmentLine> lines{{"x", "y", "z"}};
+        ASSERT_TRUE(read_models_of(path, maker, lines, error)) << error;
+        Strings models;
+        for (const EquipmentLine& line : lines)
+            models.push_back(line.model + "|" + line.va);
+        EXPECT_EQ(models, expected) << maker;
+    }
+    std::vector<EquipmentLine> all;
+    ASSERT_TRUE(read_equipment_list(path, all, error)) << error;
+    EXPECT_EQ(all.size(), 13u);
+    EXPECT_EQ(manufacturer_runs(all), runs);
+    EXPECT_EQ(manufacturer_runs(parse_equipment_list("A,1,1\nB,2,2\rbad\r\nA,3,3")),
+              (Strings{"A", "B", "A"}));
+}
+
+// Reading that stops halfway gives nothing but a message naming the file.
+TEST(EquipmentList, AFileThatCannotBeReadGivesOnlyAMessage) {
+    Scratch scratch;
+    const std::string path = scratch.write("telecom.txt", "A,1,1\r\n" + std::string(MaxLineLength + 1, 'x'));
+    std::vector<EquipmentLine> lines{{"x", "y", "z"}}, models{{"x", "y", "z"}};
+    Strings runs{"left over"};
+    std::string error, runs_error, models_error;
+    EXPECT_FALSE(read_equipment_list(path, lines, error));
+    EXPECT_FALSE(read_manufacturer_runs(path, runs, runs_error));
+    EXPECT_FALSE(read_models_of(path, "A", models, models_error));
+    EXPECT_TRUE(lines.empty() && runs.empty() && models.empty());
+    for (const std::string& message : {error, runs_error, models_error})
+        EXPECT_EQ(message,
+                  "The data file \"" + path + "\" cannot be used: line 2 is longer than 65536 bytes.");
+}
+
+namespace {
+
+std::string record(const std::string& band, const std::string& tag) {
+    std::string text = band + "\tfree " + tag;
+    for (const char* runtime : {"15 ", "30 ", "60 ", "120 ", "240 ", "480 "})
+        text += "\t" + (runtime + tag);
+    return text + "\r\n";
+}
+
+} // namespace
+
+// Blank lines aside, every record is read, in file order; at most eight match.
+TEST(RuntimeTable, RecordsWhoseBandHoldsTheTotalBothBoundsIncluded) {
+    std::string table = "\r\n  \r\n\t\r\n" + record("0-300", "a1") + record("301-500", "b") + "\r\n" +
+                        record("0-300", "a2") + record("501-1000", "c") + record("250-250", "one") +
+                        record(" 2001 - 2100 ", "blanks") + record("3000.5-3001.5", "dec") +
+                        record("3002.-3003", "point") + record(".25-.4", "frac") +
+                        record("999999999999999-999999999999999", "d15") +
+                        record("1000000000000001-1000000000000001", "d16") +
+                        record("99999999999999999990-99999999999999999999", "d20") +
+                        record("007-007", "zeros") + record("4000-4000", "K\xF6nig");
+    for (int i = 0; i < 10; ++i)
+        table += record("6000-6000", std::to_string(i));
+    Scratch scratch;
+    const std::string path = scratch.write("230.txt", table);
+    const std::pair<double, const char*> cases[] = {
+        {0, "a1 a2 "},      {300, "a1 a2 "},  {301, "b "},     {500, "b "},         {999, "c "},
+        {1000, "c "},       {1001, ""},       {-1, ""},        {250, "a1 a2 one "}, {250.5, "a1 a2 "},
+        {2001, "blanks "},  {2100, "blanks "}, {3001, "dec "}, {3000, ""},          {3003, "point "},
+        {0.3, "a1 a2 frac "}, {7, "a1 a2 zeros "}, {1e15, ""}, {1e20, "d20 "},      {4000, "K\xC3\xB6nig "},
+        {999999999999999, "d15 "}, {1000000000000001, "d16 "}, {6000, "0 1 2 3 4 5 6 7 "}};
+    for (const auto& [total, expected] : cases) {
+        Strings records{"left over"};
+        std::string error, tags;
+        EXPECT_TRUE(matching_records(path, total, records, error)) << error;
+        for (const std::string& found : records)
+            tags += split_record(found)[2].substr(3) + " ";
+        EXPECT_EQ(tags, expected) << total;
+    }
+}
+
+// A band is two plain numbers: what a lenient reading would quietly turn
+// into another band is a malformed record, reported with file and line even
+// after the matches; so is a line too long for a data file, or no file.
+TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
+    Scratch scratch;
+    const std::string path = scratch.path("120.txt");
+    const std::string malformed = "The runtime table \"" + path + "\" has a malformed record on line 3: ";
+    auto lower = [&](const std::string& bound) {
+        return malformed + "the lower bound \"" + bound + "\" of its load band is not a number.";
+    };
+    auto upper = [&](const std::string& bound) {
+        return malformed + "the upper bound \"" + bound + "\" of its load band is not a number.";
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"1-100 no tab\r\n",            malformed + "it has no tab after the load band."},
+        {record("100", "x"),     malformed + "its load band \"100\" has no \"-\" between the two bounds."},
+        {record("abc-200", "x"),        lower("abc")},     {record("100-2x0", "x"),     upper("2x0")},
+        {record("-100", "x"),           lower("")},        {record("100-", "x"),        upper("")},
+        {record("1e3-2000", "x"),       lower("1e3")},     {record("100-200-300", "x"), upper("200-300")},
+        {record("1.2.3-5", "x"),        lower("1.2.3")},   {record("+5-10", "x"),       lower("+5")},
+        {record(".-5", "x"),            lower(".")},       {record("1,000-2,000", "x"), lower("1,000")},
+        {record("\xA0" "1-2", "x"),     lower("\xC2\xA0" "1")},
+        {record(std::string(400, '9') + "-1", "x"), lower(std::string(40, '9') + "...")},
+        {std::string(MaxLineLength + 1, '1'),
+         "The data file \"" + path + "\" cannot be used: line 3 is longer than 65536 bytes."}};
+    for (const auto& [bad, message] : cases) {
+        Strings records{"left over"};
+        std::string error;
+        scratch.write("120.txt", record("1-100", "a") + "\r\n" + bad + "\r\n" + record("1-100", "b"));
+        EXPECT_FALSE(matching_records(path, 50, records, error));
+        EXPECT_EQ(error, message);
+        EXPECT_TRUE(records.empty());
+    }
+    Strings records{"left over"};
+    std::string error;
+    EXPECT_FALSE(matching_records(scratch.path("none.txt"), 50, records, error));
+    EXPECT_EQ(error, "The data file \"" + scratch.path("none.txt") +
+                         "\" could not be opened: No such file or directory.");
+    EXPECT_TRUE(records.empty());
+}
+
+TEST(RuntimeTable, FieldsSplitAtTabsAndKeptAsTheyStand) {
+    const std::pair<std::string, RecordFields> cases[] = {
+        {"100-200\tsee RM-XL / 2U\t Brisk 1000 RM-XL/2U \tPanoPro 1500 - 1 pack\t\ta\tb\tc",
+         {"100-200", "see RM-XL / 2U", " Brisk 1000 RM-XL/2U ", "PanoPro 1500 - 1 pack", "", "a", "b", "c"}},
+        {"1-2\tfree\tfifteen", {"1-2", "free", "fifteen", "", "", "", "", ""}},
+        {"1-2\ta\tb\tc\td\te\tf\tg\textra\tmore", {"1-2", "a", "b", "c", "d", "e", "f", "g"}},
+        {"", {}}};
+    for (const auto& [line, fields] : cases)
+        EXPECT_EQ(split_record(line), fields) << line;
+}
+
+TEST(FamilyKey, EachRowAndTheLaterRowsThatOverrideIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Korr Pro 500", "Korr Pro"},        {"Korr Proto", "Korr Pro"},        {"QN 3000", "QN Series"},
+        {"PanoPro 1600", "PanoPro"},         {"Brisk 620", "BriskPro NET"},     {"Brisk 750XL", "BriskProXL"},
+        {"Brisk 1000 RM", "BriskPro Rackmount"}, {"Brisk 1000 RMXL", "BriskPro Rackmount"}, // RM before XL
+        {"XL RM", ""},                       {"PanoBrisk 750", "PanoBrisk"},    {"PanoBrisk RM", "PanoBrisk"},
+        {"MPS 5000", "Tandor"},              {"PS 3000", "Tandor"},             {"QN PS", "Tandor"},
+        {"Korr Personal 400", "Korr Personal"}, {"BriskPro Corehall 20k", "BriskPro Corehall"},
+        {"Webline 1400", "Webline"},         {"Korr Personal Webline", "Webline"},
+        {"Korr Webline 500", "Korr Webline"}, {"Webline Office 1200", "Webline Office"},
+        {"korr pro 500", ""},                {"Vellimar 500", ""},              {"", ""}};
+    for (auto [model, key] : cases)
+        EXPECT_EQ(family_key(model), key) << model;
+}
+
+namespace {
+
+// Sections in the shipped layout: a separator, a skipped line, the header,
+// the body, and a line of seven or ten hyphens ending the body.
+const std::string Catalogue =
+    "Korr Webline is mentioned before any section\r\n----------------------------------------\r\n"
+    "Catalogue section 1\r\nKorr Webline - line interactive\r\nKorr Webline body\r\n\r\n"
+    "----------------------------------------\r\nCatalogue section 2: Webline Office in the skipped line\r\n"
+    "Webline - basic battery backup\r\nWebline body\r\n-------\r\nText between sections is never shown\r\n"
+    "----------\r\nskipped\r\nWebline Office - with USB\r\nWebline Office body\r\n"
+    "----------------------------------------\r\n";
+const std::string KorrWebline = "Korr Webline - line interactive\r\nKorr Webline body\r\n\r\n";
+const std::string WeblineOffice = "Webline Office - with USB\r\nWebline Office body\r\n";
+
+} // namespace
+
+TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
+    const std::string cut = "The product information file \"prod230.txt\" ends after the separator on line ";
+    const std::string header_expected = " where a section header line should follow.";
+    const std::tuple<std::string, const char*, std::string, std::string> cases[] = {
+        // content, key, text shown, error
+        {Catalogue, "Korr Webline", KorrWebline, ""},
+        {Catalogue, "basic battery", "Webline - basic battery backup\r\nWebline body\r\n", ""},
+        {Catalogue, "Webline Office", WeblineOffice, ""},
+        {Catalogue, "Webline", KorrWebline, ""},
+        {Catalogue, "Tandor", "", ""},
+        {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
+        {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",
+         "QN\r\nbody\r\n", ""},
+        // A body running to the end of the file is shown whole.
+        {"----------\r\nx\r\nTandor\r\nline 1\r\nline 2", "Tandor", "Tandor\r\nline 1\r\nline 2\r\n", ""},
+        {"----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
+        {"intro\r----------\nx\nKorr Pro \x96 caf\xE9\rline \xE2\x82\xAC 2\n-------\n", "Korr Pro",
+         "Korr Pro \xE2\x80\x93 caf\xC3\xA9\r\nline \xE2\x82\xAC 2\r\n", ""},
+        // A closing separator is no section cut off; a missing header line is.
+        {"", "Tandor", "", ""},
+        {"text\r\n----------\r\n", "Tandor", "", ""},
+        {"----------\r\n \t\r\n", "Tandor", "", ""},
+        {"intro\r\n----------\r\nCatalogue section 9\r\n", "Tandor", "", cut + "2," + header_expected},
+        {"intro\r\n----------\r\nskipped", "", "", cut + "2," + header_expected},
+        {"a\r\nb\nc\rd - e\r\n\n----------\r\nx\r\nQN\r\nbody\r\n----------\r\nx", "Tandor", "",
+         cut + "10," + header_expected}};
+    for (const auto& [content, key, text, error] : cases) {
+        const ProductSection found = find_product_section(content, key, "prod230.txt");
+        EXPECT_EQ(found.text, text) << content << " / " << key;
+        EXPECT_EQ(found.error, error) << content << " / " << key;
+        EXPECT_EQ(found.ok, error.empty());
+    }
+}
+
+TEST(ProductSection, ReadFromTheFileOrAMessageNamingIt) {
+    Scratch scratch;
+    const ProductSection found =
+        read_product_section(scratch.write("prod120.txt", Catalogue), "Webline Office");
+    const ProductSection missing = read_product_section(scratch.path("prod230.txt"), "Webline");
+    EXPECT_TRUE(found.ok && !missing.ok);
+    EXPECT_EQ(found.text + "|" + missing.text, WeblineOffice + "|");
+    EXPECT_EQ(missing.error, "The data file \"" + scratch.path("prod230.txt") +
+                                 "\" could not be opened: No such file or directory.");
+}
+// clang-format on

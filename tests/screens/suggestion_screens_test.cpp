@@ -1,0 +1,200 @@
+// The load list screen with its suggestion, the results screen and the
+// product information viewer over it.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "screen_test.h"
+#include "screens/category_menu.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/results_screen.h"
+#include "ui/image_button.h"
+
+namespace vellimar {
+namespace {
+
+// Seven records for 0-5000, each field naming voltage, class and field.
+std::string table(const std::string& volts) {
+    std::string text;
+    for (int k = 0; k < 7; ++k) {
+        text += "0-5000";
+        for (int field = 1; field < 8; ++field)
+            text += "\t" + volts + " c" + std::to_string(k) + " f" + std::to_string(field);
+        text += "\r\n";
+    }
+    return text;
+}
+
+class LoadListTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        write_file("120.txt", table("120"));
+        write_file("230.txt", table("230"));
+        list().show();
+    }
+    LoadListScreen& list() { return screens.loadList(); }
+    ResultsScreen& results() { return screens.results(); }
+    QString model(int ups_class) { return results().modelLabels[ups_class]->text(); }
+};
+
+TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
+    EXPECT_EQ(list().totalText(), "0");
+    list().appendItem({"Router", "1.5"});
+    list().appendItem({"Router", "1.5"});
+    EXPECT_EQ(texts_of(list().itemList), (QStringList{"Router", "Router"}));
+    EXPECT_EQ(texts_of(list().vaList), (QStringList{"1.5", "1.5"}));
+    EXPECT_EQ(list().totalText(), " 4");
+    list().volts230Option->setChecked(true);
+    list().runtimeBox->setCurrentIndex(3);
+    click(list().startOverButton);
+    EXPECT_TRUE(list().itemList->count() == 0 && list().vaList->count() == 0);
+    EXPECT_EQ(list().totalText(), " 0");
+    EXPECT_TRUE(screens.categoryMenu().isVisible() && !list().isVisible());
+    EXPECT_FALSE(list().volts120());
+    EXPECT_EQ(list().runtimeText(), "120 min./ 2 hours");
+    click(screens.categoryMenu().mainMenuButton);
+    click(list().addButton);
+    EXPECT_TRUE(screens.categoryMenu().isVisible() && !list().isVisible());
+}
+
+TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal) {
+    list().appendItem({"Router", " 245"});
+    click(list().suggestButton);
+    ASSERT_EQ(messages(), QStringList{"You need to select a runtime"});
+    EXPECT_EQ(fakes.dialogs.messages.takeFirst().icon, MessageIcon::Critical);
+    EXPECT_FALSE(screens.exists("Form3"));
+
+    list().volts230Option->setChecked(true);
+    list().runtimeBox->setCurrentIndex(5);
+    click(list().suggestButton);
+    EXPECT_TRUE(results().isVisible() && !list().isVisible());
+    EXPECT_EQ(model(0) + "|" + model(6), "230 c0 f7|230 c6 f7");
+    EXPECT_EQ(results().totalLabel->text() + results().runtimeLabel->text(), " 245480 min./ 8 hours");
+    // Back, another voltage, runtime and total: the same screen shows them.
+    click(results().modifyButton);
+    list().volts120Option->setChecked(true);
+    list().runtimeBox->setCurrentIndex(0);
+    list().appendItem({"Switch", "5"});
+    click(list().suggestButton);
+    EXPECT_EQ(model(3), "120 c3 f2");
+    EXPECT_EQ(results().totalLabel->text() + results().runtimeLabel->text(), " 25015 min.");
+
+    // A missing table is named, and nothing moves.
+    QFile::remove(dir.filePath(QStringLiteral("120.txt")));
+    click(results().modifyButton);
+    click(list().suggestButton);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains("\"120.txt\"")) << messages()[0];
+    EXPECT_TRUE(list().isVisible() && !results().isVisible());
+}
+
+// However the editing ends (a click elsewhere, Tab, Return), a typed runtime
+// that reads like an item stays typed, also after the results and back.
+TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
+    list().appendItem({"Router", "100"});
+    QLineEdit* edit = list().runtimeBox->lineEdit();
+    for (Qt::Key ending : {Qt::Key_unknown, Qt::Key_Tab, Qt::Key_Return}) {
+        list().runtimeBox->setCurrentIndex(0);
+        list().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "60 min./ 1 hour");
+        if (ending != Qt::Key_unknown)
+            QTest::keyClick(edit, ending);
+        click(list().suggestButton);
+        ASSERT_TRUE(results().isVisible()) << ending;
+        EXPECT_EQ(model(0), "120 c0 f1") << ending;
+        click(results().modifyButton);
+        EXPECT_EQ(list().runtimeText(), "60 min./ 1 hour");
+        EXPECT_EQ(list().runtimeIndex(), -1);
+    }
+}
+
+class ResultsTest : public ScreenTest {
+  protected:
+    // At 230 V for "30 min.", class k proposes "QN 10k0", class 6 nothing.
+    void SetUp() override {
+        ScreenTest::SetUp();
+        std::string table;
+        for (int k = 0; k < 7; ++k)
+            table +=
+                "1-1000\tfree\tx\t" + (k < 6 ? "QN 10" + std::to_string(k) + "0" : "") + "\tx\tx\tx\tx\r\n";
+        write_file("230.txt", table);
+        for (const char* volts : {"120", "230"})
+            write_file((std::string("prod") + volts + ".txt").c_str(),
+                       std::string("----------\r\nskipped\r\nQN Series\r\nBody ") + volts +
+                           "\r\n-------\r\n");
+        LoadListScreen& list = screens.loadList();
+        list.appendItem({"Server", "300"});
+        list.appendItem({"Switch", "45"});
+        list.volts230Option->setChecked(true);
+        list.runtimeBox->setCurrentIndex(1);
+        click(list.suggestButton);
+        ASSERT_TRUE(results().isVisible());
+    }
+    ResultsScreen& results() { return screens.results(); }
+    InfoViewer& viewer() { return screens.infoViewer(); }
+};
+
+TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
+    for (int k = 0; k < 6; ++k) {
+        click(results().infoButtons[k]);
+        ASSERT_TRUE(screens.exists("Form5")) << k;
+        EXPECT_EQ(viewer().modelLabel->text(), results().modelLabels[k]->text());
+        EXPECT_EQ(viewer().infoText->toPlainText(), "QN Series\nBody 230\n");
+        EXPECT_TRUE(viewer().infoText->isVisible() && results().isVisible());
+    }
+    // The voltage is read at each look-up; an empty model closes the viewer.
+    screens.loadList().volts120Option->setChecked(true);
+    click(results().infoButtons[0]);
+    EXPECT_EQ(viewer().infoText->toPlainText(), "QN Series\nBody 120\n");
+    click(results().infoButtons[6]);
+    EXPECT_FALSE(screens.exists("Form5"));
+    // Back and the window's close box close only the viewer.
+    click(results().infoButtons[0]);
+    click(viewer().backButton);
+    EXPECT_FALSE(screens.exists("Form5"));
+    click(results().infoButtons[1]);
+    viewer().close();
+    EXPECT_FALSE(screens.exists("Form5"));
+    EXPECT_EQ(fakes.process.ends, 0);
+    // A missing product file is named and the viewer stays empty.
+    QFile::remove(dir.filePath(QStringLiteral("prod120.txt")));
+    click(results().infoButtons[0]);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains("\"prod120.txt\"")) << messages()[0];
+    EXPECT_EQ(viewer().infoText->toPlainText(), "");
+}
+
+TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
+    click(results().printButton);
+    ASSERT_EQ(fakes.printer.jobs.size(), 1);
+    const QStringList lines = fakes.printer.jobs[0].split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[2], "Total VA:  345     Desired Runtime: 30 min.");
+    EXPECT_EQ(lines[8] + "|" + lines[23], "QN 1010|");
+    click(results().infoButtons[0]);
+    viewer().infoText->setPlainText(QStringLiteral("Edited"));
+    click(viewer().printButton);
+    EXPECT_EQ(fakes.printer.jobs.last(), "Edited");
+    fakes.printer.available = false;
+    click(viewer().printButton);
+    EXPECT_EQ(messages(), (QStringList{"Successfully printed to default printer!",
+                                       "Successfully printed to default printer!",
+                                       "There was a problem printing to your printer."}));
+
+    click(results().modifyButton);
+    EXPECT_TRUE(screens.loadList().isVisible() && !results().isVisible());
+    click(results().quitButton);
+    EXPECT_EQ(fakes.process.ends, 1);
+}
+
+} // namespace
+} // namespace vellimar
