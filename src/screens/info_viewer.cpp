@@ -67,9 +67,6 @@ InfoViewer::InfoViewer(Screens& screens)
         make_control<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
     connect(backButton, &QPushButton::clicked, this, &InfoViewer::back);
 
-    setTabOrder(infoText, printButton);
-    setTabOrder(printButton, backButton);
-
     modelLabel = make_control<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
     modelLabel->setTextFormat(Qt::PlainText);
     modelLabel->hide();

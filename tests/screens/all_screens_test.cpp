@@ -1,5 +1,6 @@
 // One table across all screens each: pressed look, help, closing, keyboard
 // order and every visible text.
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -239,6 +240,7 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
         {"Form3", "Selector Results"},      {"Form5", "Information Viewer"}};
     for (auto [form, title] : titles)
         EXPECT_EQ(screen(form).windowTitle(), title) << form;
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "vellimar-ups-selector");
     EXPECT_EQ(find<QWidget>("Form5", "Command1")->property("text").toString(), "Print This Document");
     EXPECT_EQ(find<QWidget>("Form5", "Command2")->property("text").toString(), "Back");
     EXPECT_EQ(find<QWidget>("Form1", "Combo1")->property("currentText").toString(), "Select Runtime...");

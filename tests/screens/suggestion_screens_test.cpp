@@ -179,7 +179,7 @@ TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
     ASSERT_EQ(fakes.printer.jobs.size(), 1);
     const QStringList lines = fakes.printer.jobs[0].split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines[2], "Total VA:  345     Desired Runtime: 30 min.");
-    EXPECT_EQ(lines[8] + "|" + lines[23], "QN 1010|");
+    EXPECT_EQ(lines[5] + "|" + lines[8] + "|" + lines[23], "QN 1000|QN 1010|");
     click(results().infoButtons[0]);
     viewer().infoText->setPlainText(QStringLiteral("Edited"));
     click(viewer().printButton);
