@@ -159,9 +159,8 @@ TEST(EquipmentList, AFileThatCannotBeReadGivesOnlyAMessage) {
     std::vector<EquipmentLine> lines{{"x", "y", "z"}}, models{{"x", "y", "z"}};
     Strings runs{"left over"};
     std::string error, runs_error, models_error;
-    EXPECT_FALSE(read_equipment_list(path, lines, error));
-    EXPECT_FALSE(read_manufacturer_runs(path, runs, runs_error));
-    EXPECT_FALSE(read_models_of(path, "A", models, models_error));
+    EXPECT_FALSE(read_equipment_list(path, lines, error) | read_manufacturer_runs(path, runs, runs_error) |
+                 read_models_of(path, "A", models, models_error));
     EXPECT_TRUE(lines.empty() && runs.empty() && models.empty());
     for (const std::string& message : {error, runs_error, models_error})
         EXPECT_EQ(message,

@@ -21,14 +21,8 @@ echo "window $window appeared"
 
 python3 "$here/x11_close.py" "$window"
 start=$(date +%s%N)
-while kill -0 "$pid" 2>/dev/null; do
-    if [ $(( ($(date +%s%N) - start) / 1000000 )) -gt 1000 ]; then
-        echo "FAIL: the selector was still running a second after its window was closed"
-        kill "$pid"
-        exit 1
-    fi
-    sleep 0.02
-done
+timeout 1 tail --pid="$pid" -f /dev/null ||
+    { echo "FAIL: the selector was still running a second after its window was closed"; exit 1; }
 status=0
 wait "$pid" || status=$?
 echo "selector ended with status $status after $(( ($(date +%s%N) - start) / 1000000 )) ms"

@@ -21,12 +21,17 @@
 namespace vellimar {
 namespace {
 
-class CategoryMenuTest : public ScreenTest {
+class EntryTest : public ScreenTest {
   protected:
     CategoryMenu& menu() { return screens.categoryMenu(); }
+    ModelPicker& picker() { return screens.modelPicker(); }
+    ComputerEstimator& estimator() { return screens.computerEstimator(); }
+    LoadListScreen& list() { return screens.loadList(); }
+    void open() { click(menu().telecomButton); }
+    void choose(QComboBox* box, const char* part) { box->setCurrentIndex(box->findText(part)); }
 };
 
-TEST_F(CategoryMenuTest, EachButtonLeadsToItsScreen) {
+TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     start_selector();
     for (const char* other : {"Form1", "Form2", "Form3", "Form4", "Form5"})
         EXPECT_FALSE(screens.exists(other)) << other;
@@ -37,10 +42,8 @@ TEST_F(CategoryMenuTest, EachButtonLeadsToItsScreen) {
     EXPECT_FALSE(screens.exists("Form1"));
     fakes.dialogs.answer_next_input(QStringLiteral("250"));
     click(menu().ownVaButton);
-    LoadListScreen& list = screens.loadList();
-    EXPECT_EQ(texts_of(list.itemList), QStringList{"Specific VA:  250"});
-    EXPECT_EQ(list.totalText(), " 250");
-    EXPECT_TRUE(list.isVisible() && !menu().isVisible());
+    EXPECT_EQ(texts_of(list().itemList) << list().totalText(), (QStringList{"Specific VA:  250", " 250"}));
+    EXPECT_TRUE(list().isVisible() && !menu().isVisible());
     EXPECT_EQ(fakes.dialogs.prompts, QStringList(2, "Enter VA Rating:|Specify VA"));
 
     // "Other" first: the categories after it must restore the maker prompts.
@@ -52,59 +55,47 @@ TEST_F(CategoryMenuTest, EachButtonLeadsToItsScreen) {
     for (auto [button, key, first, second] : pickers) {
         write_file((std::string(key) + ".txt").c_str(), std::string("Maker ") + key + ",M,1\r\n");
         click(menu().*button);
-        ModelPicker& picker = screens.modelPicker();
-        EXPECT_TRUE(picker.isVisible() && !menu().isVisible()) << key;
-        EXPECT_EQ(picker.firstPrompt->text() + picker.secondPrompt->text(), QString(first) + second);
-        EXPECT_EQ(texts_of(picker.manufacturerList), QStringList{QStringLiteral("Maker ") + key});
-        picker.hide();
+        EXPECT_TRUE(picker().isVisible() && !menu().isVisible()) << key;
+        EXPECT_EQ(texts_of(picker().manufacturerList)
+                      << picker().firstPrompt->text() << picker().secondPrompt->text(),
+                  (QStringList{QStringLiteral("Maker ") + key, first, second}));
+        picker().hide();
     }
     click(menu().mainMenuButton);
-    EXPECT_TRUE(list.isVisible() && !menu().isVisible());
+    EXPECT_TRUE(list().isVisible() && !menu().isVisible());
     click(menu().computerButton);
     EXPECT_TRUE(screens.computerEstimator().isVisible() && !menu().isVisible());
 }
 
 // A click leaves the focus where it was; only the keyboard shows a frame.
-TEST_F(CategoryMenuTest, FocusFrameShowsOnlyAfterTab) {
+TEST_F(EntryTest, FocusFrameShowsOnlyAfterTab) {
     start_selector();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu()));
     const auto framed = [this] {
-        QStringList names;
-        for (ImageButton* button : menu().findChildren<ImageButton*>())
-            if (button->shows_focus_frame())
-                names << button->objectName();
-        return names;
+        const QList<ImageButton*> buttons = menu().findChildren<ImageButton*>();
+        return std::count_if(buttons.begin(), buttons.end(),
+                             [](auto* button) { return button->shows_focus_frame(); });
     };
     QWidget* before = QApplication::focusWidget();
     click(menu().helpButton);
-    EXPECT_EQ(QApplication::focusWidget(), before);
-    EXPECT_EQ(framed(), QStringList());
+    EXPECT_TRUE(QApplication::focusWidget() == before && framed() == 0);
     QTest::keyClick(&menu(), Qt::Key_Tab);
-    EXPECT_EQ(framed().size(), 1);
+    EXPECT_EQ(framed(), 1);
 }
 
 // The pressed button gets the release wherever it is; only over it, it clicks.
-TEST_F(CategoryMenuTest, PressReleasedOffTheButtonDoesNotClick) {
+TEST_F(EntryTest, PressReleasedOffTheButtonDoesNotClick) {
     start_selector();
     QWindow* window = menu().windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, menu().serverButton->geometry().center());
     EXPECT_EQ(menu().serverButton->position_twips(), QPoint(390, 1305));
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, menu().height() - 5));
-    EXPECT_EQ(menu().serverButton->position_twips(), QPoint(405, 1275));
-    EXPECT_FALSE(screens.exists("Form2"));
+    EXPECT_TRUE(menu().serverButton->position_twips() == QPoint(405, 1275) && !screens.exists("Form2"));
 }
 
-class ModelPickerTest : public ScreenTest {
-  protected:
-    void open() { click(screens.categoryMenu().telecomButton); }
-    ModelPicker& picker() { return screens.modelPicker(); }
-    LoadListScreen& list() { return screens.loadList(); }
-};
-
-TEST_F(ModelPickerTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
+TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
     open();
-    ASSERT_EQ(messages().size(), 1); // no file yet
-    EXPECT_TRUE(messages().takeFirst().contains("\"telecom.txt\""));
+    EXPECT_TRUE(messages().join("").contains("\"telecom.txt\"")); // no file yet
     fakes.dialogs.messages.clear();
     // Accents in Windows-1252 and UTF-8, names equal but for case, a split maker.
     write_file("telecom.txt",
@@ -114,42 +105,32 @@ TEST_F(ModelPickerTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
     EXPECT_EQ(texts_of(picker().manufacturerList),
               (QStringList{"Beacon", "\u00c9lan", "Mira", "Mira", "zeta corp"}));
     click(picker().nextButton);
-    EXPECT_EQ(messages(), QStringList{"You need to select a model"});
-    EXPECT_FALSE(screens.exists("Form1"));
+    EXPECT_TRUE(messages() == QStringList{"You need to select a model"} && !screens.exists("Form1"));
     click_row(picker().manufacturerList, 3);
-    EXPECT_EQ(texts_of(picker().modelList),
-              (QStringList{"Alpha", "ALPHA", "alpha", "beta", "\u00d6sa", "zulu"}));
-    EXPECT_EQ(texts_of(picker().vaList), (QStringList{"100", "50", "7", "200", "60", "400"}));
+    EXPECT_EQ(texts_of(picker().modelList) + texts_of(picker().vaList),
+              (QStringList{"Alpha", "ALPHA", "alpha", "beta", "\u00d6sa", "zulu", "100", "50", "7", "200",
+                           "60", "400"}));
     click_row(picker().modelList, 1);
     click(picker().nextButton);
-    EXPECT_EQ(texts_of(list().itemList), QStringList{"Mira ALPHA"});
-    EXPECT_EQ(texts_of(list().vaList), QStringList{"50"});
+    EXPECT_EQ(texts_of(list().itemList) + texts_of(list().vaList), (QStringList{"Mira ALPHA", "50"}));
     EXPECT_TRUE(list().isVisible() && !picker().isVisible());
 
     open();
     click(picker().cancelButton);
-    EXPECT_TRUE(list().isVisible() && !picker().isVisible());
-    EXPECT_EQ(list().itemList->count(), 1);
+    EXPECT_TRUE(list().isVisible() && !picker().isVisible() && list().itemList->count() == 1);
     click(list().addButton);
     open();
     click(picker().otherCategoryButton);
     EXPECT_TRUE(screens.categoryMenu().isVisible() && !picker().isVisible() && !list().isVisible());
 }
 
-class EstimatorTest : public ScreenTest {
-  protected:
-    ComputerEstimator& estimator() { return screens.computerEstimator(); }
-    void choose(QComboBox* box, const char* part) { box->setCurrentIndex(box->findText(part)); }
-};
-
-TEST_F(EstimatorTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
+TEST_F(EntryTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
     for (auto [box, parts] : {std::pair{estimator().typeBox, &ComputerTypes},
                               {estimator().processorBox, &Processors},
                               {estimator().monitorBox, &Monitors}}) {
-        EXPECT_EQ(box->placeholderText(), parts->prompt);
-        EXPECT_EQ(box->currentIndex(), -1);
-        EXPECT_FALSE(box->isEditable());
-        EXPECT_EQ(box->itemText(parts->count - 1), parts->parts[parts->count - 1].name);
+        EXPECT_EQ(box->placeholderText() + box->itemText(parts->count - 1),
+                  QString(parts->prompt) + parts->parts[parts->count - 1].name);
+        EXPECT_TRUE(box->currentIndex() == -1 && !box->isEditable());
         // The prompt is drawn as the box's text, not as a greyed hint.
         EXPECT_EQ(box->palette().color(QPalette::PlaceholderText),
                   box->palette().color(QPalette::ButtonText));
@@ -158,8 +139,7 @@ TEST_F(EstimatorTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
     choose(estimator().monitorBox, "18-21 in.");
     click(estimator().addButton);
     EXPECT_EQ(messages(), QStringList{"You need to select a processor type"});
-    EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::None);
-    EXPECT_FALSE(screens.exists("Form1"));
+    EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !screens.exists("Form1"));
 
     choose(estimator().processorBox, "Dual Pentium Pro");
     for (QCheckBox* check : estimator().peripheralChecks)
@@ -168,18 +148,16 @@ TEST_F(EstimatorTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
     EXPECT_EQ(estimator().otherDeviceBox->text(), "0");
     estimator().otherDeviceBox->setText(QStringLiteral("12.5"));
     click(estimator().addButton);
-    LoadListScreen& list = screens.loadList();
-    EXPECT_EQ(texts_of(list.itemList), QStringList{"General PC"});
-    EXPECT_EQ(texts_of(list.vaList), QStringList{" 467.5"});
-    EXPECT_TRUE(list.isVisible() && !estimator().isVisible());
+    EXPECT_EQ(texts_of(list().itemList) + texts_of(list().vaList), (QStringList{"General PC", " 467.5"}));
+    EXPECT_TRUE(list().isVisible() && !estimator().isVisible());
 
     // Nothing was reset: Cancel keeps the choices for the next visit.
-    click(screens.categoryMenu().computerButton);
+    click(menu().computerButton);
     click(estimator().cancelButton);
-    EXPECT_TRUE(screens.categoryMenu().isVisible() && !estimator().isVisible());
-    click(screens.categoryMenu().computerButton);
+    EXPECT_TRUE(menu().isVisible() && !estimator().isVisible());
+    click(menu().computerButton);
     click(estimator().addButton);
-    EXPECT_EQ(texts_of(list.vaList), (QStringList{" 467.5", " 467.5"}));
+    EXPECT_EQ(texts_of(list().vaList), (QStringList{" 467.5", " 467.5"}));
 }
 
 } // namespace

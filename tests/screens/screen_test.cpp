@@ -38,31 +38,26 @@ QStringList ScreenTest::messages() const {
 
 namespace {
 
-enum class Action { Press, Release, Click };
-
-void mouse(QWidget* target, Qt::MouseButton button, Action action) {
+// The window of `target`, shown, and the centre of `target` in it.
+std::pair<QWindow*, QPoint> spot(QWidget* target) {
     QWidget* window = target->window();
     window->show();
-    const QPoint at = target->mapTo(window, target->rect().center());
-    QWindow* handle = window->windowHandle();
-    if (action == Action::Press)
-        QTest::mousePress(handle, button, {}, at);
-    else if (action == Action::Release)
-        QTest::mouseRelease(handle, button, {}, at);
-    else
-        QTest::mouseClick(handle, button, {}, at);
+    return {window->windowHandle(), target->mapTo(window, target->rect().center())};
 }
 
 } // namespace
 
-void click(QWidget* target, Qt::MouseButton button) {
-    mouse(target, button, Action::Click);
-}
 void press(QWidget* target, Qt::MouseButton button) {
-    mouse(target, button, Action::Press);
+    const auto [window, at] = spot(target);
+    QTest::mousePress(window, button, {}, at);
 }
 void release(QWidget* target, Qt::MouseButton button) {
-    mouse(target, button, Action::Release);
+    const auto [window, at] = spot(target);
+    QTest::mouseRelease(window, button, {}, at);
+}
+void click(QWidget* target, Qt::MouseButton button) {
+    press(target, button);
+    release(target, button);
 }
 
 QStringList texts_of(const QListWidget* list) {

@@ -13,9 +13,6 @@
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
     return out << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << "{\"" << list.join(QStringLiteral("\", \"")).toStdString() << "\"}";
-}
 
 namespace vellimar {
 
