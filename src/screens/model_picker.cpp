@@ -54,8 +54,8 @@ ModelPicker::ModelPicker(Screens& screens)
     : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475), screens_(screens) {
     // clang-format off
     lay_out(this, {
-        {"manuf", Kind::List, 390, 555, 4455, 1035, "1. Select Manufacturer:"},
-        {"model", Kind::List, 390, 2175, 4470, 2205, "2. Select Model:"},
+        {"manuf", Kind::List, 390, 555, 4455, 1035},
+        {"model", Kind::List, 390, 2175, 4470, 2205},
         {"modelva", Kind::List, 4410, 2850, 255, 1230, "VA of each model"},
         {"Label2", Kind::Label, 135, 285, 2460, 285, "1. Select Manufacturer:", Font::Heading},
         {"Label3", Kind::Label, 135, 1905, 1845, 285, "2. Select Model:", Font::Heading},
