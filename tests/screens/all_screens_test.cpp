@@ -69,7 +69,7 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
         EXPECT_EQ(button->position_twips(), pressed);
         EXPECT_EQ(caption->geometry(), caption_place);
         release(caption, Qt::MiddleButton);
-        EXPECT_EQ(button->position_twips(), released);
+        EXPECT_TRUE(button->position_twips() == released && !button->is_down());
     }
     // The help and information icons never move.
     for (auto [form, icon] : {std::pair{"Form6", "Image7"},
@@ -142,7 +142,6 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
                 walked << at->objectName();
         EXPECT_EQ(walked, order) << form;
     }
-    // Space and Return on a focused image button click it.
     auto* help = find<ImageButton>("Form6", "Image7");
     help->setFocus();
     QTest::keyClick(help, Qt::Key_Space);
@@ -213,7 +212,8 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
         {"Form3", "Selector Results"},      {"Form5", "Information Viewer"}};
     for (auto [form, title] : titles)
         EXPECT_EQ(screen(form).objectName() + " " + screen(form).windowTitle(), QString(form) + " " + title);
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "vellimar-ups-selector");
+    EXPECT_EQ(QGuiApplication::desktopFileName() + "|" + QFont::substitute(QStringLiteral("MS Sans Serif")),
+              "vellimar-ups-selector|liberation sans");
     EXPECT_EQ(find<QWidget>("Form5", "Command1")->property("text").toString(), "Print This Document");
     EXPECT_EQ(find<QWidget>("Form5", "Command2")->property("text").toString(), "Back");
     EXPECT_EQ(find<QWidget>("Form1", "Combo1")->property("currentText").toString(), "Select Runtime...");

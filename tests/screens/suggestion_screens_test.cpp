@@ -74,7 +74,6 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
     EXPECT_TRUE(results().isVisible() && !list().isVisible());
     EXPECT_EQ(model(0) + "|" + model(6), "230 c0 f7|230 c6 f7");
     EXPECT_EQ(results().totalLabel->text() + results().runtimeLabel->text(), " 245480 min./ 8 hours");
-    // Back, another voltage, runtime and total: the same screen shows them.
     click(results().modifyButton);
     list().volts120Option->setChecked(true);
     list().runtimeBox->setCurrentIndex(0);
@@ -83,7 +82,6 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
     EXPECT_EQ(model(3), "120 c3 f2");
     EXPECT_EQ(results().totalLabel->text() + results().runtimeLabel->text(), " 25015 min.");
 
-    // A missing table is named, and nothing moves.
     QFile::remove(dir.filePath(QStringLiteral("120.txt")));
     click(results().modifyButton);
     click(list().suggestButton);
