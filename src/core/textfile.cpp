@@ -243,10 +243,12 @@ bool LineReader::fill() {
         pos_ = 0;
         end_ -= shift;
     }
-    // A line end found before stays found; "none before end_" must be looked for again.
+    // A line end found before stays found; one passed (by a skip) or "none
+    // before end_" must be looked for again.
     for (std::size_t* found : {&next_cr_, &next_lf_})
-        *found = (*found == std::string_view::npos || *found >= end_ + shift) ? std::string_view::npos
-                                                                              : *found - shift;
+        *found = (*found == std::string_view::npos || *found < shift || *found >= end_ + shift)
+                     ? std::string_view::npos
+                     : *found - shift;
     bool more = false;
     if (encoding_ == Encoding::Utf8) {
         if (end_ == buffer_.size())

@@ -316,6 +316,14 @@ const std::string Catalogue =
     "Webline - basic battery backup\r\nWebline body\r\n-------\r\nText between sections is never shown\r\n"
     "----------\r\nskipped\r\nWebline Office - with USB\r\nWebline Office body\r\n"
     "----------------------------------------\r\n";
+// Sections enough to fill several blocks of the reader.
+std::string many_sections() {
+    std::string sections;
+    for (int i = 0; i < 20000; ++i)
+        sections += "----------\r\nx\r\nQN\r\nbody\r\n";
+    return sections;
+}
+const std::string Many = many_sections();
 const std::string KorrWebline = "Korr Webline - line interactive\r\nKorr Webline body\r\n\r\n";
 const std::string WeblineOffice = "Webline Office - with USB\r\nWebline Office body\r\n";
 
@@ -331,6 +339,7 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {Catalogue, "Webline Office", WeblineOffice, ""},
         {Catalogue, "Webline", KorrWebline, ""},
         {Catalogue, "Tandor", "", ""},
+        {Many + "----------\r\nx\r\nTandor\r\nbody\r\n", "Tandor", "Tandor\r\nbody\r\n", ""},
         {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
         {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",
          "QN\r\nbody\r\n", ""},
@@ -348,10 +357,15 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {"a\r\nb\nc\rd - e\r\n\n----------\r\nx\r\nQN\r\nbody\r\n----------\r\nx", "Tandor", "",
          cut + "10," + header_expected}};
     for (const auto& [content, key, text, error] : cases) {
-        const ProductSection found = find_product_section(content, key, "prod230.txt");
-        EXPECT_EQ(found.text, text) << content << " / " << key;
-        EXPECT_EQ(found.error, error) << content << " / " << key;
-        EXPECT_EQ(found.ok, error.empty());
+        // Read in blocks of any size, lines and separators straddle them.
+        for (std::size_t block : {1, 2, 3, 7, 1 << 18}) {
+            LineReader lines(block);
+            lines.open_text(content, "prod230.txt");
+            const ProductSection found = find_product_section(lines, key);
+            EXPECT_EQ(found.text, text) << content << " / " << key << " / " << block;
+            EXPECT_EQ(found.error, error) << content << " / " << key;
+            EXPECT_EQ(found.ok, error.empty());
+        }
     }
 }
 
