@@ -310,14 +310,18 @@ bool LineReader::next(std::string_view& line) {
 }
 
 std::size_t LineReader::lines_between(std::size_t from, std::size_t to) const {
-    // CR LF, a lone CR and a lone LF each end one line; `from` never falls
-    // between the CR and the LF of a pair.
+    // CR LF, a lone CR and a lone LF each end one line: every CR and every
+    // LF, less the LFs right after a CR. `from` never falls between the two
+    // of a pair. memchr jumps from line end to line end many times faster
+    // than a loop over the bytes.
     const char* data = buffer_.data();
     std::size_t ends = 0;
-    for (std::size_t i = from; i < to; ++i)
-        ends += data[i] == '\r';
-    for (std::size_t i = from; i < to; ++i)
-        ends += data[i] == '\n' && (i == from || data[i - 1] != '\r');
+    for (const char* p = data + from; (p = static_cast<const char*>(std::memchr(p, '\r', to - (p - data))));
+         ++p)
+        ++ends;
+    for (const char* p = data + from; (p = static_cast<const char*>(std::memchr(p, '\n', to - (p - data))));
+         ++p)
+        ends += p == data + from || p[-1] != '\r';
     return ends;
 }
 
@@ -326,9 +330,9 @@ bool LineReader::skip_to_line_containing(std::string_view needle) {
         return false;
     for (;;) {
         const char* data = buffer_.data();
-        const void* hit = ::memmem(data + pos_, end_ - pos_, needle.data(), needle.size());
-        if (hit) {
-            std::size_t start = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+        const std::size_t hit = std::string_view(data, end_).find(needle, pos_);
+        if (hit != std::string_view::npos) {
+            std::size_t start = hit;
             while (start > pos_ && data[start - 1] != '\r' && data[start - 1] != '\n')
                 --start;
             line_number_ += lines_between(pos_, start);
