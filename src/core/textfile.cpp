@@ -173,7 +173,8 @@ std::size_t LineReader::read_source(char* to, std::size_t size) {
             error_ = read_failure(path_, errno);
     } else {
         got = std::min(size, text_.size());
-        std::memcpy(to, text_.data(), got);
+        if (got > 0) // an empty text may have no data at all
+            std::memcpy(to, text_.data(), got);
         text_.remove_prefix(got);
     }
     consumed_ += got;
