@@ -117,13 +117,6 @@ ProductSection find_product_section(LineReader& lines, std::string_view key) {
     return found;
 }
 
-ProductSection find_product_section(std::string_view content, std::string_view key,
-                                    const std::string& file_name) {
-    LineReader lines;
-    lines.open_text(content, file_name);
-    return find_product_section(lines, key);
-}
-
 ProductSection read_product_section(const std::string& path, std::string_view key) {
     LineReader lines;
     ProductSection found;

@@ -85,9 +85,6 @@ bool header_holds_key(std::string_view header, std::string_view key);
 // Finds the first section whose header line holds `key`, in `lines`, an
 // opened product information file.
 ProductSection find_product_section(LineReader& lines, std::string_view key);
-// The same in a file's content; `file_name` names the file in messages.
-ProductSection find_product_section(std::string_view content, std::string_view key,
-                                    const std::string& file_name);
 
 // Reads the product information file at `path` and finds the section.
 ProductSection read_product_section(const std::string& path, std::string_view key);

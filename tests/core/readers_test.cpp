@@ -339,6 +339,7 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {Catalogue, "Webline", KorrWebline, ""},
         {Catalogue, "Tandor", "", ""},
         {Many + "----------\r\nx\r\nTandor\r\nbody\r\n", "Tandor", "Tandor\r\nbody\r\n", ""},
+        {"x\r\n" + Longest + "\r\n----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
         {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
         {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",
          "QN\r\nbody\r\n", ""},
