@@ -128,10 +128,9 @@ bool LineReader::open(const std::string& path, std::string& error, std::uint64_t
     }
     open_ = true;
     start();
-    if (!error_.empty()) {
+    if (!error_.empty()) { // and next() gives nothing
         error = error_;
         file_.reset();
-        open_ = false;
         return false;
     }
     return true;

@@ -104,8 +104,7 @@ TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
         std::string_view line;
         std::string opening;
         if (reader.open(path, opening, largest)) {
-            while (reader.next(line)) {
-            }
+            while (reader.next(line)) {}
             opening = reader.error();
         }
         EXPECT_EQ(opening, expected);
