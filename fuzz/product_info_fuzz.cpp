@@ -20,7 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
 
     const std::string key = family_key(model);
-    const ProductSection section = find_product_section(content, key, "prod120.txt");
+    LineReader lines;
+    lines.open_text(content, "prod120.txt");
+    const ProductSection section = find_product_section(lines, key);
     if (section.ok) {
         fuzz::require(section.error.empty(), "no error when the file is usable");
         fuzz::require(fuzz::valid_utf8(section.text), "the section is UTF-8");

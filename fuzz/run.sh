@@ -13,13 +13,17 @@ trap 'rm -rf "$work"' EXIT
 
 # Seeds: each data file whole for its reader; for the number rule, the VA
 # fields of the equipment lists and the load bands of the runtime tables.
-mkdir -p "$work"/{lenient_parse,line_reader,runtime_table,equipment_list,product_info}
+mkdir -p "$work"/{lenient_parse,line_reader,runtime_table,equipment_list,product_info,model_lookup}
 for table in 120 230; do
     # Two bytes of total (300 VA) in front of the table.
     { printf '\001\054'; cat "$data/$table.txt"; } > "$work/runtime_table/$table"
     { printf '\000\062'; head -14 "$data/$table.txt"; } > "$work/runtime_table/$table-two-bands"
     { echo "Webline 1000"; cat "$data/prod$table.txt"; } > "$work/product_info/webline-$table"
     { echo "Brisk 1000 RMXL"; cat "$data/prod$table.txt"; } > "$work/product_info/rackmount-$table"
+    # Model texts of the table, each before the product file of its voltage.
+    cut -f3 "$data/$table.txt" | tr -d '\r' | sort -u | head -8 | while read -r model; do
+        { echo "$model"; cat "$data/prod$table.txt"; } > "$work/model_lookup/$table-${model//[^A-Za-z0-9]/_}"
+    done
 done
 for list in server network telecom other; do
     cp "$data/$list.txt" "$work/equipment_list/$list"
@@ -35,7 +39,7 @@ for text in $(cut -d, -f3 "$data"/server.txt "$data"/other.txt | tr -d '\r' | so
 done
 
 status=0
-for target in lenient_parse line_reader runtime_table equipment_list product_info; do
+for target in lenient_parse line_reader runtime_table equipment_list product_info model_lookup; do
     echo "== ${target}_fuzz for ${seconds} s"
     found=$build/findings/$target
     mkdir -p "$found"

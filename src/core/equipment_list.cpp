@@ -41,10 +41,7 @@ EquipmentLine to_line(const Fields& fields) {
 // Calls `visit` with the fields of every line that names a model, in file
 // order. The file is read a block at a time and a line is only copied when
 // `visit` keeps it: a picker fill reads the whole list to show part of it.
-template <typename Visit> bool for_each_model_line(const std::string& path, std::string& error, Visit visit) {
-    LineReader reader;
-    if (!reader.open(path, error))
-        return false;
+template <typename Visit> bool for_each_model_line(LineReader& reader, std::string& error, Visit visit) {
     std::string_view raw;
     std::string scratch;
     Fields fields;
@@ -69,21 +66,19 @@ bool split_equipment_line(std::string_view line, EquipmentLine& out) {
 
 std::vector<EquipmentLine> parse_equipment_list(std::string_view content) {
     std::vector<EquipmentLine> lines;
-    LineCursor cursor(content);
-    std::string_view raw;
-    std::string scratch;
-    Fields fields;
-    while (cursor.next(raw)) {
-        if (split_fields(decoded_view(raw, scratch), fields))
-            lines.push_back(to_line(fields));
-    }
+    LineReader reader;
+    reader.open_text(content, "");
+    std::string error;
+    for_each_model_line(reader, error, [&](const Fields& fields) { lines.push_back(to_line(fields)); });
     return lines;
 }
 
 bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error) {
     lines.clear();
-    const bool ok =
-        for_each_model_line(path, error, [&](const Fields& fields) { lines.push_back(to_line(fields)); });
+    LineReader reader;
+    const bool ok = reader.open(path, error) && for_each_model_line(reader, error, [&](const Fields& fields) {
+                        lines.push_back(to_line(fields));
+                    });
     if (!ok)
         lines.clear();
     return ok;
@@ -92,12 +87,13 @@ bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& li
 bool read_manufacturer_runs(const std::string& path, std::vector<std::string>& runs, std::string& error) {
     runs.clear();
     std::string previous;
-    const bool ok = for_each_model_line(path, error, [&](const Fields& fields) {
-        if (fields.manufacturer != previous) {
-            previous.assign(fields.manufacturer);
-            runs.push_back(previous);
-        }
-    });
+    LineReader reader;
+    const bool ok = reader.open(path, error) && for_each_model_line(reader, error, [&](const Fields& fields) {
+                        if (fields.manufacturer != previous) {
+                            previous.assign(fields.manufacturer);
+                            runs.push_back(previous);
+                        }
+                    });
     if (!ok)
         runs.clear();
     return ok;
@@ -106,10 +102,11 @@ bool read_manufacturer_runs(const std::string& path, std::vector<std::string>& r
 bool read_models_of(const std::string& path, const std::string& manufacturer,
                     std::vector<EquipmentLine>& lines, std::string& error) {
     lines.clear();
-    const bool ok = for_each_model_line(path, error, [&](const Fields& fields) {
-        if (fields.manufacturer == manufacturer)
-            lines.push_back(to_line(fields));
-    });
+    LineReader reader;
+    const bool ok = reader.open(path, error) && for_each_model_line(reader, error, [&](const Fields& fields) {
+                        if (fields.manufacturer == manufacturer)
+                            lines.push_back(to_line(fields));
+                    });
     if (!ok)
         lines.clear();
     return ok;

@@ -10,11 +10,6 @@ namespace {
 constexpr std::string_view SectionSeparator = "----------";
 constexpr std::string_view BodyEnd = "-------";
 
-// An empty key is contained in every line that is not empty.
-bool header_matches(std::string_view header, std::string_view key) {
-    return key.empty() ? !header.empty() : contains(header, key);
-}
-
 } // namespace
 
 std::string family_key(std::string_view model) {
@@ -50,54 +45,86 @@ std::string family_key(std::string_view model) {
     return key;
 }
 
-ProductSection find_product_section(std::string_view content, std::string_view key,
-                                    const std::string& file_name) {
-    ProductSection found;
-    LineCursor cursor(content);
+bool opens_product_information(std::string_view model_text) {
+    return screen_length(model_text) >= ShortestModelText;
+}
+
+bool header_holds_key(std::string_view header, std::string_view key) {
+    return key.empty() ? !header.empty() : contains(header, key);
+}
+
+bool SectionWalk::next_section() {
     std::string_view line;
     // Lines are tested raw: separators and keys are plain ASCII, which reads
-    // the same in UTF-8 and in Windows-1252. Only what is shown is decoded.
-    // The text between sections is never looked at, so the search runs from
-    // one separator to the next rather than line by line.
-    while (cursor.skip_to_line_containing(SectionSeparator) && cursor.next(line)) {
-        std::string_view skipped, header;
-        // A separator with nothing but blanks after it closes the file; a
-        // section cut off before its header line is reported.
-        if (!cursor.next(skipped))
-            return found;
-        if (!cursor.next(header)) {
-            if (skipped.find_first_not_of(" \t") == std::string_view::npos)
-                return found;
-            found.ok = false;
-            const std::size_t separator_line = cursor.line_number() - 1;
-            found.error = "The product information file \"" + file_name +
-                          "\" ends after the separator on line " + std::to_string(separator_line) +
-                          ", where a section header line should follow.";
-            return found;
-        }
-        if (!header_matches(header, key))
+    // the same in UTF-8 and in Windows-1252. The text between sections is
+    // never looked at, so the search runs from one separator to the next.
+    in_body_ = false;
+    if (!separator_read_ && !(lines_.skip_to_line_containing(SectionSeparator) && lines_.next(line)))
+        return false;
+    separator_read_ = false;
+    separator_line_ = lines_.line_number();
+    std::string_view skipped;
+    // A separator with nothing after it, or nothing but blanks, closes the
+    // file; a section cut off before its header line is not.
+    if (!lines_.next(skipped))
+        return false;
+    skipped_separator_ = contains(skipped, SectionSeparator);
+    const bool blank = skipped.find_first_not_of(" \t") == std::string_view::npos;
+    if (!lines_.next(header_)) {
+        cut_off_ = lines_.error().empty() && !blank;
+        return false;
+    }
+    header_line_ = lines_.line_number();
+    in_body_ = true;
+    return true;
+}
+
+bool SectionWalk::next_body_line(std::string_view& line) {
+    if (!in_body_ || !lines_.next(line))
+        return in_body_ = false;
+    if (contains(line, BodyEnd)) {
+        separator_read_ = contains(line, SectionSeparator);
+        return in_body_ = false;
+    }
+    return true;
+}
+
+ProductSection find_product_section(LineReader& lines, std::string_view key) {
+    ProductSection found;
+    SectionWalk walk(lines);
+    while (walk.next_section()) {
+        if (!header_holds_key(walk.header(), key))
             continue;
-        found.text = decode_line(header) + "\r\n";
+        found.text = decode_line(walk.header()) + "\r\n";
         // The body runs to the end marker or, failing one, to the end of the
         // file, its last line included.
         std::string_view body;
-        while (cursor.next(body) && !contains(body, BodyEnd)) {
+        while (walk.next_body_line(body)) {
             found.text += decode_line(body);
             found.text += "\r\n";
         }
-        return found;
+        break;
+    }
+    found.error = lines.error();
+    if (found.error.empty() && walk.cut_off())
+        found.error = "The product information file \"" + lines.name() +
+                      "\" ends after the separator on line " + std::to_string(walk.separator_line()) +
+                      ", where a section header line should follow.";
+    if (!found.error.empty()) {
+        found.ok = false;
+        found.text.clear();
     }
     return found;
 }
 
 ProductSection read_product_section(const std::string& path, std::string_view key) {
-    std::string content;
+    LineReader lines;
     ProductSection found;
-    if (!read_data_file(path, content, found.error)) {
+    if (!lines.open(path, found.error, LargestProductFile)) {
         found.ok = false;
         return found;
     }
-    return find_product_section(content, key, path);
+    return find_product_section(lines, key);
 }
 
 } // namespace vellimar

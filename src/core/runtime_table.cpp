@@ -100,35 +100,43 @@ namespace {
 
 // Both bounds inclusive; every record is checked, so a fault anywhere in the
 // table is reported, not only one before the matches.
-template <typename Lines>
-bool match_lines(Lines& lines, const std::string& name, double total, std::vector<std::string>& records,
-                 std::string& error) {
+bool match_lines(LineReader& lines, double total, std::vector<std::string>& records, std::string& error) {
     records.clear();
     std::string_view line;
     std::string reason;
+    bool any_record = false;
     while (lines.next(line)) {
         if (is_blank(line))
             continue;
+        any_record = true;
         double lower = 0;
         double upper = 0;
         if (!read_load_band(line, lower, upper, reason)) {
             records.clear();
-            error = "The runtime table " + in_quotes(name) + " has a malformed record on line " +
+            error = "The runtime table " + in_quotes(lines.name()) + " has a malformed record on line " +
                     std::to_string(lines.line_number()) + ": " + reason;
             return false;
         }
         if (lower <= total && total <= upper && records.size() < MaxMatchingRecords)
             records.push_back(decode_line(line));
     }
-    return true;
+    error = lines.error();
+    // A table without a record is a broken installation, not a total that
+    // lies in no band.
+    if (error.empty() && !any_record)
+        error = "The runtime table " + in_quotes(lines.name()) + " cannot be used: it has no records.";
+    if (!error.empty())
+        records.clear();
+    return error.empty();
 }
 
 } // namespace
 
 bool match_records(std::string_view content, const std::string& name, double total,
                    std::vector<std::string>& records, std::string& error) {
-    LineCursor cursor(content);
-    return match_lines(cursor, name, total, records, error);
+    LineReader lines;
+    lines.open_text(content, name);
+    return match_lines(lines, total, records, error);
 }
 
 bool matching_records(const std::string& path, double total, std::vector<std::string>& records,
@@ -136,17 +144,8 @@ bool matching_records(const std::string& path, double total, std::vector<std::st
     records.clear();
     // Read a block at a time: a table is read whole for every suggestion, and
     // a large one need not sit in memory for that.
-    LineReader reader;
-    if (!reader.open(path, error))
-        return false;
-    if (!match_lines(reader, path, total, records, error))
-        return false;
-    if (!reader.error().empty()) {
-        records.clear();
-        error = reader.error();
-        return false;
-    }
-    return true;
+    LineReader lines;
+    return lines.open(path, error) && match_lines(lines, total, records, error);
 }
 
 RecordFields split_record(std::string_view record) {

@@ -22,8 +22,9 @@ using RecordFields = std::array<std::string, RecordFieldCount>;
 // Reads the runtime table at `path` and puts into `records`, in file order
 // and decoded to UTF-8, the records whose load band contains `total` (both
 // bounds inclusive). The whole file is checked: on a missing or unreadable
-// file or a malformed record returns false and sets `error` to a sentence
-// naming the file (and the line), fit to show the user.
+// file, a malformed record or a table without a single record returns false
+// and sets `error` to a sentence naming the file (and the line), fit to show
+// the user.
 bool matching_records(const std::string& path, double total, std::vector<std::string>& records,
                       std::string& error);
 

@@ -1,7 +1,8 @@
 #pragma once
-// Reading the plain-text data files: the whole file at once, then line by
-// line, each line decoded to UTF-8.
+// Reading the plain-text data files line by line, a block at a time, each
+// line decoded to UTF-8; and quoting their texts in messages.
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -19,44 +20,12 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Reads the ordinary file at `path` into `content`. On failure, for a
-// folder, device or pipe, or when a line is longer than MaxLineLength bytes,
-// returns false and sets `error` to a sentence naming the file (and the
-// line), fit to show the user.
-bool read_data_file(const std::string& path, std::string& content, std::string& error);
-
-// Walks the lines of a file's content. CR LF, a lone CR and a lone LF each
-// end a line; the last line may lack its end. A UTF-8 byte-order mark at the
-// start is not part of the first line.
-class LineCursor {
-  public:
-    explicit LineCursor(std::string_view content);
-
-    // Gives the next raw line (without its end); false when none is left.
-    bool next(std::string_view& line);
-    // Passes over the lines before the next one that contains `needle` (a
-    // text without line ends) in one search, so that next() gives that line;
-    // false, with nothing left, when no line does.
-    bool skip_to_line_containing(std::string_view needle);
-    // One-based number of the line last given by next().
-    std::size_t line_number() const;
-    bool at_end() const { return pos_ >= data_.size(); }
-
-  private:
-    std::string_view data_;
-    std::size_t pos_ = 0;
-    std::size_t line_start_ = 0; // of the line last given
-    // Lines passed by a skip are counted only when a number is asked for:
-    // `counted_` lines start before `counted_to_`.
-    mutable std::size_t counted_ = 0;
-    mutable std::size_t counted_to_ = 0;
-    std::size_t next_cr_ = std::string_view::npos; // next line-end bytes found, npos before a search
-    std::size_t next_lf_ = std::string_view::npos;
-};
-
 // Reads a data file line by line, a block at a time, so that a file of any
-// size is read in little memory. Lines end as for LineCursor, and a UTF-8
-// byte-order mark at the start is not part of the first line.
+// size is read in little memory. CR LF, a lone CR and a lone LF each end a
+// line; the last line may lack its end. A file that starts with a UTF-16
+// byte-order mark (little or big endian) is decoded to UTF-8 as it is read;
+// a UTF-8 byte-order mark at the start is not part of the first line. A line
+// longer than MaxLineLength bytes stops the reading with an error.
 class LineReader {
   public:
     // Large enough that a block read costs little next to its lines.
@@ -65,28 +34,53 @@ class LineReader {
     // so that lines straddle blocks.
     explicit LineReader(std::size_t block = DefaultBlock) : block_(block < 1 ? 1 : block) {}
 
-    // Opens the file at `path`. On failure returns false and sets `error` as
-    // read_data_file does.
-    bool open(const std::string& path, std::string& error);
+    // Opens the file at `path`; a file of more than `largest` bytes (0: no
+    // limit) is refused, before reading or when it grows while being read.
+    // On failure, for a folder, device or pipe, returns false and sets
+    // `error` to a sentence naming the file, fit to show the user.
+    bool open(const std::string& path, std::string& error, std::uint64_t largest = 0);
+    // Reads the lines of `content` instead, named `name` in messages.
+    void open_text(std::string_view content, const std::string& name);
 
     // Gives the next raw line (without its end), valid until the next call;
     // false at the end of the file or when reading failed (see error()).
     bool next(std::string_view& line);
+    // Passes over the lines before the next one that contains `needle` (a
+    // text without line ends) in one search, so that next() gives that line;
+    // false when no line does.
+    bool skip_to_line_containing(std::string_view needle);
     // One-based number of the line last given by next().
     std::size_t line_number() const { return line_number_; }
     // Why reading stopped short, naming the file; empty when it did not.
     const std::string& error() const { return error_; }
+    // The file's path, or the name given with the content.
+    const std::string& name() const { return path_; }
 
   private:
+    enum class Encoding { Utf8, Utf16Le, Utf16Be };
+    void start(); // tells the encoding from the first bytes
     // Keeps the unread bytes and reads more after them; false when nothing
     // more came.
     bool fill();
+    // Up to `size` bytes of the file into `to`; 0 at its end or on failure.
+    std::size_t read_source(char* to, std::size_t size);
+    // Decodes the next UTF-16 bytes to UTF-8 after end_; false at the end.
+    bool fill_utf16();
     // First CR or LF at or after `from`, or end_ when there is none yet.
     std::size_t line_end_from(std::size_t from);
+    // The lines ended in [from, to), both line starts.
+    std::size_t lines_between(std::size_t from, std::size_t to) const;
 
     std::size_t block_;
     std::unique_ptr<std::FILE, FileCloser> file_;
+    std::string_view text_; // the content read instead of a file
+    bool open_ = false;
     std::string path_;
+    std::uint64_t largest_ = 0;
+    std::uint64_t consumed_ = 0; // bytes taken from the file
+    Encoding encoding_ = Encoding::Utf8;
+    std::string undecoded_; // UTF-16 bytes read but not yet decoded
+    bool source_done_ = false;
     std::vector<char> buffer_;
     std::size_t pos_ = 0; // unread bytes are [pos_, end_)
     std::size_t end_ = 0;
@@ -98,6 +92,10 @@ class LineReader {
     std::size_t next_lf_ = std::string_view::npos;
 };
 
+// The end of a file message, in English whatever the user's locale: the
+// reason for the system error `number` ("No such file or directory").
+std::string system_error_reason(int number);
+
 // A text in double quotes, as messages name files and quote file texts.
 std::string in_quotes(std::string_view text);
 // Whether `part` stands anywhere in `text`.
@@ -107,13 +105,22 @@ bool contains(std::string_view text, std::string_view part);
 // Windows-1252.
 std::string decode_line(std::string_view raw);
 
-// The start of a raw text, fit to quote in a message: decoded as a line is,
-// and cut at a character boundary after at most `longest` bytes, with "..."
-// where it was cut.
-std::string excerpt(std::string_view raw, std::size_t longest);
-
 // The same without a copy when `raw` is already valid UTF-8 (the usual
 // case); otherwise the decoded text is put in `scratch` and viewed there.
 std::string_view decoded_view(std::string_view raw, std::string& scratch);
+
+// A UTF-8 text with its control and invisible characters spelt out, so that
+// a message quoting it shows what stands there: NUL as \0, the others as
+// <U+FEFF>, <U+00A0> and so on.
+std::string visible_text(std::string_view utf8);
+
+// The start of a raw text, fit to quote in a message: decoded as a line is,
+// cut at a character boundary after at most `longest` bytes, with "..."
+// where it was cut, and its invisible characters spelt out.
+std::string excerpt(std::string_view raw, std::size_t longest);
+
+// Characters as the screens count them (UTF-16 code units): a character
+// beyond U+FFFF counts two.
+std::size_t screen_length(std::string_view utf8);
 
 } // namespace vellimar

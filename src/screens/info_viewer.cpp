@@ -85,7 +85,7 @@ void InfoViewer::setModelText(const QString& model) {
 
 void InfoViewer::showInfo() {
     const QString model = modelLabel->text();
-    if (model.size() < 3) {
+    if (!opens_product_information(model.toStdString())) {
         screens_.closeInfoViewer(this);
         return;
     }

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <optional>
+
 #include "scratch.h"
 
 using Lines = std::vector<std::string>;
@@ -19,74 +23,95 @@ using namespace vellimar;
 namespace {
 const std::string Longest(MaxLineLength, 'x');
 const std::string Over(MaxLineLength + 1, 'x');
+
+std::string utf16(const std::u16string& text, bool little) {
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t unit : text)
+        bytes += {char(little ? unit & 0xFF : unit >> 8), char(little ? unit >> 8 : unit & 0xFF)};
+    return bytes;
+}
 } // namespace
 
-// Both readers give every line with its number, whatever the size of the
-// blocks the file is read in, so line ends and byte-order marks straddle them.
-TEST(Lines, EveryLineEndEndsALineAndBothReadersAgree) {
+// The reader gives every line with its number, from a file or from memory,
+// whatever the size of the blocks it reads, so line ends, byte-order marks
+// and UTF-16 characters straddle them.
+TEST(Lines, EveryLineEndEndsALineInEveryEncoding) {
     const std::pair<std::string, Lines> cases[] = {
         {"a\r\nb\r\n", {"a", "b"}},     {"a\rb\r", {"a", "b"}},     {"a\nb\n", {"a", "b"}},     {"", {}},
         {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\r\n", {""}},
         {"ab\r\ncd\ref\ngh\r\r\n\n", {"ab", "cd", "ef", "gh", "", ""}}, {"\xEF\xBB\xBF", {}},
         {"\xEF\xBB\xBFmaker,model,1\r\n", {"maker,model,1"}}, {"t\0o\r\n\xFF\xFE"s, {"t\0o"s, "\xFF\xFE"}},
         {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", "\xEF\xBB\xBF"}},
-        {"first\r\n" + Longest + "\r\nlast", {"first", Longest, "last"}}};
+        {"first\r\n" + Longest + "\r\nlast", {"first", Longest, "last"}},
+        {utf16(u"Acme,Big \u00C9,250\r\nB\U0001F600,x,1\rc\n", true),
+         {"Acme,Big \xC3\x89,250", "B\xF0\x9F\x98\x80,x,1", "c"}},
+        {utf16(u"Acme,\u20AC\r\n\U0001F600", false), {"Acme,\xE2\x82\xAC", "\xF0\x9F\x98\x80"}},
+        {utf16({0xD800, u'a', 0xDC00, 0}, true) + "x", {"\xEF\xBF\xBD" "a\xEF\xBF\xBD\0\xEF\xBF\xBD"s}},
+        {utf16(u"", false), {}}};
     Scratch scratch;
     for (const auto& [content, expected] : cases) {
         SCOPED_TRACE(content.substr(0, 20));
-        Lines lines;
-        std::string_view line;
-        LineCursor cursor(content);
-        for (; cursor.next(line); lines.emplace_back(line))
-            EXPECT_EQ(cursor.line_number(), lines.size() + 1);
-        EXPECT_EQ(lines, expected);
         for (std::size_t block : {1, 2, 3, 5, 1 << 18}) {
-            LineReader reader(block);
-            std::string error;
-            ASSERT_TRUE(reader.open(scratch.write("lines.txt", content), error)) << error;
-            for (lines.clear(); reader.next(line); lines.emplace_back(line))
-                EXPECT_EQ(reader.line_number(), lines.size() + 1);
-            EXPECT_EQ(lines, expected) << block;
-            EXPECT_EQ(reader.error(), "");
+            for (bool from_file : {true, false}) {
+                LineReader reader(block);
+                std::string error;
+                if (from_file)
+                    ASSERT_TRUE(reader.open(scratch.write("lines.txt", content), error)) << error;
+                else
+                    reader.open_text(content, "lines.txt");
+                Lines lines;
+                std::string_view line;
+                for (; reader.next(line); lines.emplace_back(line))
+                    EXPECT_EQ(reader.line_number(), lines.size() + 1);
+                EXPECT_EQ(lines, expected) << block;
+                EXPECT_EQ(reader.error(), "");
+            }
         }
     }
 }
 
-// A folder, a device, a missing file, one that fails to read and a line
-// longer than any data file has are refused, naming the file, both ways.
+// A folder, a device, a missing file, one that fails to read, a line longer
+// than any data file has, and a product file too large to be one are
+// refused, naming the file, with the reason in English whatever the locale.
 TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
     Scratch scratch;
     std::filesystem::create_directory(scratch.path("folder.txt"));
     const std::string too_long = " cannot be used: line ";
-    const std::pair<std::string, std::string> cases[] = {
-        {scratch.path("missing.txt"), " could not be opened: No such file or directory."},
-        {scratch.path("folder.txt"), " could not be read: it is a folder, not a file."},
-        {"/dev/null", " could not be read: it is not an ordinary file."},
-        {"/proc/self/mem", " could not be read: Input/output error."},
-        {scratch.write("a", "\xEF\xBB\xBF" + Longest + "\r\n" + Longest), ""},
-        {scratch.write("b", Longest + "\r" + Longest + "\n" + Longest + "\r\n"), ""},
-        {scratch.write("c", "a\r\n" + Over + "\r\nb"), too_long + "2 is longer than 65536 bytes."},
-        {scratch.write("d", "a\rb\r" + Over + "\nc"), too_long + "3 is longer than 65536 bytes."},
-        {scratch.write("e", "\xEF\xBB\xBF" + Over), too_long + "1 is longer than 65536 bytes."}};
-    for (const auto& [path, reason] : cases) {
+    const std::string too_large = " cannot be used: it is larger than 16777216 bytes.";
+    std::filesystem::resize_file(scratch.write("zeros.txt", ""), 2ull << 30);
+    const std::tuple<std::string, std::string, std::uint64_t> cases[] = {
+        {scratch.path("missing.txt"), " could not be opened: No such file or directory.", 0},
+        {scratch.path("folder.txt"), " could not be read: it is a folder, not a file.", 0},
+        {"/dev/null", " could not be read: it is not an ordinary file.", 0},
+        {"/proc/self/mem", " could not be read: Input/output error.", 0},
+        {scratch.write("a", "\xEF\xBB\xBF" + Longest + "\r\n" + Longest), "", 0},
+        {scratch.write("b", Longest + "\r" + Longest + "\n" + Longest + "\r\n"), "", 0},
+        {scratch.write("c", "a\r\n" + Over + "\r\nb"), too_long + "2 is longer than 65536 bytes.", 0},
+        {scratch.write("d", "a\rb\r" + Over + "\nc"), too_long + "3 is longer than 65536 bytes.", 0},
+        {scratch.write("e", "\xEF\xBB\xBF" + Over), too_long + "1 is longer than 65536 bytes.", 0},
+        {scratch.write("f", utf16(u"a\r\n", true) + std::string(2 * MaxLineLength, 'x')),
+         too_long + "2 is longer than 65536 bytes.", 0},
+        {scratch.path("zeros.txt"), too_long + "1 is longer than 65536 bytes.", 0},
+        {"/proc/self/status", " cannot be used: it is larger than 100 bytes.", 100}, // size 0 to stat
+        {scratch.write("g", std::string(LargestProductFile, '\n')), "", LargestProductFile},
+        {scratch.write("h", std::string(LargestProductFile + 1, '\n')), too_large, LargestProductFile}};
+    const std::string language = getenv("LANGUAGE") ? getenv("LANGUAGE") : "";
+    setenv("LANGUAGE", "de", 1); // strerror's German, were it asked
+    setlocale(LC_ALL, "C.UTF-8");
+    for (const auto& [path, reason, largest] : cases) {
         const std::string expected = reason.empty() ? "" : "The data file \"" + path + "\"" + reason;
-        std::string content, error;
-        EXPECT_EQ(read_data_file(path, content, error), reason.empty()) << path;
-        EXPECT_EQ(error, expected);
-        // The file's bytes, or nothing.
-        std::ifstream file(reason.empty() ? path : "/dev/null", std::ios::binary);
-        EXPECT_EQ(content, std::string(std::istreambuf_iterator<char>(file), {})) << path;
-
         LineReader reader(4096);
         std::string_view line;
-        if (reader.open(path, error)) {
-            while (reader.next(line)) {
-            }
-            error = reader.error();
+        std::string opening;
+        if (reader.open(path, opening, largest)) {
+            while (reader.next(line)) {}
+            opening = reader.error();
         }
-        EXPECT_EQ(error, expected);
+        EXPECT_EQ(opening, expected);
         EXPECT_FALSE(reader.next(line));
     }
+    setlocale(LC_ALL, "C");
+    setenv("LANGUAGE", language.c_str(), 1);
 }
 
 TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
@@ -102,8 +127,8 @@ TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
         {"\xF0\x8F\xBF\xBF", "\xC3\xB0\xC2\x8F\xC2\xBF\xC2\xBF"},
         {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
         {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
-        {"\xF5\x80", "\xC3\xB5\xE2\x82\xAC"},          {"\xC3(\xC3\xC0", "\xC3\x83(\xC3\x83\xC3\x80"},
-        {"a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"}};
+        {"\xF5\x80\x80\x80", "\xC3\xB5\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"},
+        {"\xC3(\xC3\xC0", "\xC3\x83(\xC3\x83\xC3\x80"},  {"a\xE2\x82", "a\xC3\xA2\xE2\x80\x9A"}};
     for (const auto& [raw, decoded] : cases) {
         std::string scratch;
         EXPECT_EQ(decode_line(raw), decoded) << raw;
@@ -210,7 +235,8 @@ TEST(RuntimeTable, RecordsWhoseBandHoldsTheTotalBothBoundsIncluded) {
 
 // A band is two plain numbers: what a lenient reading would quietly turn
 // into another band is a malformed record, reported with file and line even
-// after the matches; so is a line too long for a data file, or no file.
+// after the matches; so is a line too long for a data file, no file, or a
+// table without a single record. An invisible character quoted is spelt out.
 TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
     Scratch scratch;
     const std::string path = scratch.path("120.txt");
@@ -221,7 +247,10 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
     auto upper = [&](const std::string& bound) {
         return malformed + "the upper bound \"" + bound + "\" of its load band is not a number.";
     };
-    const std::pair<std::string, std::string> cases[] = {
+    const std::string no_records = "The runtime table \"" + path + "\" cannot be used: it has no records.";
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {std::nullopt, "The data file \"" + path + "\" could not be opened: No such file or directory."},
+        {"", no_records},               {"\r\n \t\r\n\t", no_records},
         {"1-100 no tab\r\n",            malformed + "it has no tab after the load band."},
         {record("100", "x"),     malformed + "its load band \"100\" has no \"-\" between the two bounds."},
         {record("abc-200", "x"),        lower("abc")},     {record("100-2x0", "x"),     upper("2x0")},
@@ -229,24 +258,23 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
         {record("1e3-2000", "x"),       lower("1e3")},     {record("100-200-300", "x"), upper("200-300")},
         {record("1.2.3-5", "x"),        lower("1.2.3")},   {record("+5-10", "x"),       lower("+5")},
         {record(".-5", "x"),            lower(".")},       {record("1,000-2,000", "x"), lower("1,000")},
-        {record("\xA0" "1-2", "x"),     lower("\xC2\xA0" "1")},
+        {record("\xA0" "1-2", "x"),     lower("<U+00A0>1")},
+        {record("\xEF\xBB\xBF" "1-2", "x"), lower("<U+FEFF>1")},
+        {record("1\0" "0-2"s, "x"),     lower("1\\00")},
         {record(std::string(400, '9') + "-1", "x"), lower(std::string(40, '9') + "...")},
         {std::string(MaxLineLength + 1, '1'),
          "The data file \"" + path + "\" cannot be used: line 3 is longer than 65536 bytes."}};
     for (const auto& [bad, message] : cases) {
         Strings records{"left over"};
         std::string error;
-        scratch.write("120.txt", record("1-100", "a") + "\r\n" + bad + "\r\n" + record("1-100", "b"));
+        std::filesystem::remove(path);
+        if (bad)
+            scratch.write("120.txt", bad->find_first_not_of(" \t\r\n") == std::string::npos ? *bad
+                                     : record("1-100", "a") + "\r\n" + *bad + "\r\n" + record("1-100", "b"));
         EXPECT_FALSE(matching_records(path, 50, records, error));
         EXPECT_EQ(error, message);
         EXPECT_TRUE(records.empty());
     }
-    Strings records{"left over"};
-    std::string error;
-    EXPECT_FALSE(matching_records(scratch.path("none.txt"), 50, records, error));
-    EXPECT_EQ(error, "The data file \"" + scratch.path("none.txt") +
-                         "\" could not be opened: No such file or directory.");
-    EXPECT_TRUE(records.empty());
 }
 
 TEST(RuntimeTable, FieldsSplitAtTabsAndKeptAsTheyStand) {
@@ -286,6 +314,14 @@ const std::string Catalogue =
     "Webline - basic battery backup\r\nWebline body\r\n-------\r\nText between sections is never shown\r\n"
     "----------\r\nskipped\r\nWebline Office - with USB\r\nWebline Office body\r\n"
     "----------------------------------------\r\n";
+// Sections enough to fill several blocks of the reader.
+std::string many_sections() {
+    std::string sections;
+    for (int i = 0; i < 20000; ++i)
+        sections += "----------\r\nx\r\nQN\r\nbody\r\n";
+    return sections;
+}
+const std::string Many = many_sections();
 const std::string KorrWebline = "Korr Webline - line interactive\r\nKorr Webline body\r\n\r\n";
 const std::string WeblineOffice = "Webline Office - with USB\r\nWebline Office body\r\n";
 
@@ -301,6 +337,8 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {Catalogue, "Webline Office", WeblineOffice, ""},
         {Catalogue, "Webline", KorrWebline, ""},
         {Catalogue, "Tandor", "", ""},
+        {Many + "----------\r\nx\r\nTandor\r\nbody\r\n", "Tandor", "Tandor\r\nbody\r\n", ""},
+        {"x\r\n" + Longest + "\r\n----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
         {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
         {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",
          "QN\r\nbody\r\n", ""},
@@ -318,21 +356,31 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {"a\r\nb\nc\rd - e\r\n\n----------\r\nx\r\nQN\r\nbody\r\n----------\r\nx", "Tandor", "",
          cut + "10," + header_expected}};
     for (const auto& [content, key, text, error] : cases) {
-        const ProductSection found = find_product_section(content, key, "prod230.txt");
-        EXPECT_EQ(found.text, text) << content << " / " << key;
-        EXPECT_EQ(found.error, error) << content << " / " << key;
-        EXPECT_EQ(found.ok, error.empty());
+        // Read in blocks of any size, lines and separators straddle them.
+        for (std::size_t block : {1, 2, 3, 7, 1 << 18}) {
+            LineReader lines(block);
+            lines.open_text(content, "prod230.txt");
+            const ProductSection found = find_product_section(lines, key);
+            EXPECT_EQ(found.text, text) << content << " / " << key << " / " << block;
+            EXPECT_EQ(found.error, error) << content << " / " << key;
+            EXPECT_EQ(found.ok, error.empty());
+        }
     }
 }
 
+// A product file far larger than any is refused before it is read.
 TEST(ProductSection, ReadFromTheFileOrAMessageNamingIt) {
     Scratch scratch;
-    const ProductSection found =
-        read_product_section(scratch.write("prod120.txt", Catalogue), "Webline Office");
-    const ProductSection missing = read_product_section(scratch.path("prod230.txt"), "Webline");
-    EXPECT_TRUE(found.ok && !missing.ok);
-    EXPECT_EQ(found.text + "|" + missing.text, WeblineOffice + "|");
-    EXPECT_EQ(missing.error, "The data file \"" + scratch.path("prod230.txt") +
-                                 "\" could not be opened: No such file or directory.");
+    std::filesystem::resize_file(scratch.write("prod230.txt", Catalogue), 40ull << 30);
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {scratch.write("prod120.txt", Catalogue), WeblineOffice, ""},
+        {scratch.path("prod230.txt"), "", " cannot be used: it is larger than 16777216 bytes."},
+        {scratch.path("none.txt"), "", " could not be opened: No such file or directory."}};
+    for (const auto& [path, text, reason] : cases) {
+        const ProductSection found = read_product_section(path, "Webline Office");
+        EXPECT_EQ(found.text, text);
+        EXPECT_EQ(found.error, reason.empty() ? "" : "The data file \"" + path + "\"" + reason);
+        EXPECT_EQ(found.ok, reason.empty());
+    }
 }
 // clang-format on

@@ -8,6 +8,7 @@ namespace vellimar::datacheck {
 namespace {
 
 using Strings = std::vector<std::string>;
+using namespace std::string_literals;
 
 // Tables of cases keep one case to a line, as laid out by hand.
 // clang-format off
@@ -41,6 +42,13 @@ std::string good_products() {
     return products + "----------\r\n";
 }
 
+std::string utf16le(const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii)
+        bytes += {c, '\0'};
+    return bytes;
+}
+
 std::string replace_line(const std::string& content, std::size_t line_number, const std::string& line) {
     std::size_t start = 0;
     for (std::size_t i = 1; i < line_number; ++i)
@@ -51,12 +59,16 @@ std::string replace_line(const std::string& content, std::size_t line_number, co
 const std::string NeedsSeven = " records; it needs seven, one per UPS class in order.";
 const std::string InBoth = "; a total in both gets the records of both.";
 const std::string SevenEmpty = "; a total there gets seven empty results.";
+const std::string Warning = "server.txt:3: warning: ";
+const std::string Whole = "; write a whole number, with nothing after it but blanks and \"VA\".";
 const std::string NoCommas = " has fewer than two commas (manufacturer,model,VA), so it is skipped.";
 
 TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
     // "Brisk UPS 1000" holds "PS", so the viewer looks for the Tandor family.
     const std::string looked_up =
         replace_line(GoodTable, 2, "1-2500\thint\tBrisk UPS 1000\tKorr Pro 500\tZ\tNoFamily 9\tQN\tQN5");
+    const std::string no_family =
+        " names no product family, so its information button shows the first section of prod120.txt.";
     const std::string too_short =
         " is shorter than three characters, so its information button opens nothing.";
     const std::pair<std::string, Strings> cases[] = {
@@ -79,16 +91,32 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
           "120.txt:8: the totals 5000 to 5000 are in no load band (above this band)" + SevenEmpty}},
         {"\r\n \t\r\n", {"120.txt: the table has no records."}},
         {looked_up,
-         {"120.txt:2: the model text \"Brisk UPS 1000\" belongs to the family \"Tandor\", but no section "
-          "header of prod120.txt contains it.",
-          "120.txt:2: warning: the model text \"Z\"" + too_short,
-          "120.txt:2: warning: the model text \"NoFamily 9\" names no product family, so its information "
-          "button shows the first section of prod120.txt.",
-          "120.txt:2: warning: the model text \"QN\"" + too_short}}};
+         {"120.txt:2: warning: the model text \"Z\"" + too_short,
+          "120.txt:2: warning: the model text \"NoFamily 9\"" + no_family,
+          "120.txt:2: warning: the model text \"QN\"" + too_short,
+          "120.txt:2: the model text \"Brisk UPS 1000\" belongs to the family \"Tandor\", but no section "
+          "header of prod120.txt contains it."}},
+        // Characters counted as the viewer counts them; a record decoded whole.
+        {replace_line(GoodTable, 2, "1-2500\th\tA\xF0\x9F\x98\x80\t\t\t\t\t"),
+         {"120.txt:2: warning: the model text \"A\xF0\x9F\x98\x80\"" + no_family}},
+        {replace_line(GoodTable, 2, "1-2500\th\t\xC3\xA9\x41\t\xFF\t\t\t\t"),
+         {"120.txt:2: warning: the model text \"\xC3\x83\xC2\xA9\x41\"" + no_family,
+          "120.txt:2: warning: the model text \"\xC3\xBF\"" + too_short}}};
     const std::string products = replace_line(good_products(), 32, "Tandem - family");
     for (const auto& [table, findings] : cases)
         EXPECT_EQ(formatted(check_runtime_table(table, "120.txt", products, "prod120.txt")), findings)
             << table;
+    // A family without a section is one finding, with a count.
+    const std::string none = ", but no section header of prod120.txt contains it; so do ";
+    EXPECT_EQ(formatted(check_runtime_table(GoodTable, "120.txt", "", "prod120.txt")),
+              (Strings{"120.txt:1: the model text \"Korr Pro 500\" belongs to the family \"Korr Pro\"" +
+                       none +
+                       "27 more model texts up to line 14.",
+                       "120.txt:1: the model text \"QN 2000\" belongs to the family \"QN Series\"" + none +
+                       "27 more model texts up to line 14.",
+                       "120.txt:1: the model text \"Webline 1000\" belongs to the family \"Webline\"" + none +
+                       "13 more model texts up to line 14."}));
+
     // Without a product file the models are not looked up.
     EXPECT_EQ(formatted(check_runtime_table(looked_up, "120.txt", "", "")), Strings{});
 }
@@ -106,8 +134,9 @@ TEST(ProductFileCheck, SectionsAreWellFormedAndEveryFamilyFindsItsOwn) {
         {replace_line(good_products(), 5, "-------"),
          {"prod230.txt:4: warning: the section \"Korr Pro - family\" has no body text."}},
         {replace_line(good_products(), 2, "----------\r\n----------"),
-         {"prod230.txt:3: a separator follows the separator of line 2; the line after a separator is "
-          "skipped, so this section is lost.", lost}},
+         {"prod230.txt:3: warning: a separator follows the separator of line 2; it is skipped as the line "
+          "after a separator, so line 4 is the section header.", lost}},
+        {utf16le(good_products()), {}},
         {good_products() + "Catalogue\r\n",
          {"prod230.txt:54: the file ends after this separator, where a section header line should follow."}},
         {replace_line(good_products(), 44, "Webline Office - family"),
@@ -126,6 +155,12 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {good, {}},
         {replace_line(good, 3, "Arcturon,Velantra 130,1"), {}},
         {replace_line(good, 3, "Belmont,B1 5000"), {"server.txt:3: the line \"Belmont,B1 5000\"" + NoCommas}},
+        {replace_line(good, 3, "Belmont,B1,2,500"), {Warning + "the VA \"2,500\" reads as 2" + Whole}},
+        {replace_line(good, 3, "Belmont,B1,1.500"), {Warning + "the VA \"1.500\" reads as 1.5" + Whole}},
+        {replace_line(good, 3, "Belmont,B1,2\0 50"s), {Warning + "the VA \"2\\0 50\" reads as 2" + Whole}},
+        {replace_line(good, 3, "Belmont,B1,\t20 VA "), {}},
+        {replace_line(good, 3, "Bel\0mont\xC2\xA0" "B1\xEF\xBB\xBF"s),
+         {"server.txt:3: the line \"Bel\\0mont<U+00A0>B1<U+FEFF>\"" + NoCommas}},
         {replace_line(good, 3, "Belmont,B1,0"),
          {"server.txt:3: the VA \"0\" does not read as a number from 1 to 5000."}},
         {replace_line(good, 3, "Belmont,,300"), {"server.txt:3: the model is empty."}},

@@ -29,7 +29,9 @@ std::vector<Finding> check_product_file(std::string_view content, const std::str
 std::vector<Finding> check_equipment_list(std::string_view content, const std::string& file);
 
 // The eight files of `folder`, named in findings as `folder`/name (bare name
-// for "."), sorted by file and line.
+// for "."), sorted by file and line. Each is read as the selector reads it,
+// a block at a time within the same limits, so a file of any size is
+// checked in little memory.
 std::vector<Finding> check_data_folder(const std::string& folder);
 
 } // namespace vellimar::datacheck
