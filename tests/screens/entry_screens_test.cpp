@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -10,6 +11,7 @@
 
 #include "app/application.h"
 #include "core/computer_estimate.h"
+#include "core/data_folder.h"
 #include "core/own_va.h"
 #include "screen_test.h"
 #include "screens/category_menu.h"
@@ -65,6 +67,35 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     EXPECT_TRUE(list().isVisible() && !menu().isVisible());
     click(menu().computerButton);
     EXPECT_TRUE(screens.computerEstimator().isVisible() && !menu().isVisible());
+}
+
+// Started anywhere, the selector finds its data through the data locations, or
+// the folder given; where none holds it, one message names each folder looked in.
+TEST_F(EntryTest, DataFolderFromTheDataLocationsOrGivenElseOneMessage) {
+    for (const char* folder : {"empty", "share/vellimar-ups-selector", "own"})
+        QDir(dir.path()).mkpath(QString::fromLatin1(folder));
+    for (const char* file : {"share/vellimar-ups-selector/230.txt", "own/120.txt"})
+        write_file(file, "");
+    write_file("share/vellimar-ups-selector/server.txt", "Shared Maker,M,1\r\n");
+    write_file("own/server.txt", "Own Maker,M,1\r\n");
+    QDir::setCurrent(dir.filePath("empty"));
+    qputenv("XDG_DATA_HOME", dir.filePath("home").toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", (dir.filePath("none") + ":" + dir.filePath("share")).toLocal8Bit());
+    QStringList makers;
+    for (const QString& given : {QString(), dir.filePath("own")}) {
+        use_data_folder(given);
+        click(menu().serverButton);
+        makers << texts_of(picker().manufacturerList);
+        click(picker().otherCategoryButton);
+    }
+    qputenv("XDG_DATA_DIRS", dir.filePath("none").toLocal8Bit());
+    use_data_folder({});
+    set_data_folder({});
+    qunsetenv("XDG_DATA_HOME"), qunsetenv("XDG_DATA_DIRS");
+    EXPECT_EQ(makers, (QStringList{"Shared Maker", "Own Maker"}));
+    EXPECT_EQ(messages().size(), 1);
+    for (const char* searched : {"empty (the working directory)", "home/vellimar-ups-selector", "none/vellimar-ups-selector"})
+        EXPECT_TRUE(messages().value(0).contains(dir.filePath(searched))) << searched;
 }
 
 // A click leaves the focus where it was; only the keyboard shows a frame.
