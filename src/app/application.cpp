@@ -39,13 +39,14 @@ void setup_application(QApplication& app) {
 namespace vellimar {
 
 void use_data_folder(const QString& data_dir) {
-    const DataFolderChoice choice =
-        choose_data_folder(data_dir.isEmpty() ? data_folder_candidates()
-                                              : std::vector<std::string>{QFile::encodeName(data_dir).toStdString()});
+    const DataFolderChoice choice = choose_data_folder(
+        data_dir.isEmpty() ? data_folder_candidates()
+                           : std::vector<std::string>{QFile::encodeName(data_dir).toStdString()});
     set_data_folder(choice.folder);
     if (choice.found)
         return;
-    const std::string missing = missing_data_message(choice) + "\nAnother folder can be named with --data-dir.";
+    const std::string missing =
+        missing_data_message(choice) + "\nAnother folder can be named with --data-dir.";
     std::fprintf(stderr, "vellimar-ups-selector: %s\n", missing.c_str());
     show_message(missing, MessageIcon::Information);
 }

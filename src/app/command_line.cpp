@@ -31,7 +31,8 @@ std::optional<int> handle_command_line(QCommandLineParser& parser, const QString
     QString error = parser.errorText();
     if (understood && !parser.isSet(help) && parser.positionalArguments().size() > most_positional) {
         understood = false;
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().value(most_positional));
+        error = QStringLiteral("Unexpected argument '%1'.")
+                    .arg(parser.positionalArguments().value(most_positional));
     }
     if (!understood) {
         std::fprintf(stderr, "%s: %s\n\n%s", program.constData(), qPrintable(error), usage().constData());

@@ -1,5 +1,4 @@
 // The data file readers: lines, equipment lists, runtime tables and product sections.
-#include "core/data_folder.h"
 #include "core/equipment_list.h"
 #include "core/product_info.h"
 #include "core/runtime_table.h"
@@ -337,26 +336,3 @@ TEST(ProductSection, ReadFromTheFileOrAMessageNamingIt) {
                                  "\" could not be opened: No such file or directory.");
 }
 // clang-format on
-
-// The working directory first, by bare names; a runtime table must be a file.
-TEST(DataFolder, FirstFolderHoldingARuntimeTableElseTheFirstNamedAndAMessage) {
-    Scratch scratch;
-    for (const char* folder : {"empty", "own", "tables/120.txt"})
-        std::filesystem::create_directories(scratch.path(folder));
-    scratch.write("230.txt", ""), scratch.write("own/120.txt", "");
-    scratch.enter();
-    const std::tuple<Strings, std::string, bool> cases[] = {
-        {{".", "own"}, "", true},           {{"empty", "tables", "own", "."}, "own", true},
-        {{"empty", "tables"}, "empty", false}, {{}, "", false}};
-    for (const auto& [candidates, folder, found] : cases) {
-        const DataFolderChoice choice = choose_data_folder(candidates);
-        EXPECT_EQ(choice.folder + (choice.found ? " found" : ""), folder + (found ? " found" : ""));
-        set_data_folder(choice.folder);
-        EXPECT_EQ(data_file("server.txt"), folder.empty() ? "server.txt" : folder + "/server.txt");
-        EXPECT_EQ(missing_data_message(choice).empty(), found);
-    }
-    set_data_folder("");
-    EXPECT_EQ(missing_data_message(choose_data_folder({"empty", "tables"})),
-              "No runtime table (120.txt or 230.txt) was found in any of these folders:\n    empty\n"
-              "    tables\nThe data files are looked for in empty.");
-}

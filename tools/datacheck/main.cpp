@@ -15,12 +15,12 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Checks the Vellimar UPS Selector's data files in DIR with the selector's own readers\n"
-                       "and prints each problem as file:line: message. Without DIR it checks the folder the\n"
-                       "selector would read them from (see vellimar-ups-selector --help).\n\n"
-                       "Exit status: 0 when there is no error (warnings allowed), 1 when there is,\n"
-                       "2 when DIR is not a folder or the command line is wrong."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks the Vellimar UPS Selector's data files in DIR with the selector's own readers\n"
+        "and prints each problem as file:line: message. Without DIR it checks the folder the\n"
+        "selector would read them from (see vellimar-ups-selector --help).\n\n"
+        "Exit status: 0 when there is no error (warnings allowed), 1 when there is,\n"
+        "2 when DIR is not a folder or the command line is wrong."));
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of the data files."),
                                  QStringLiteral("[DIR]"));
     if (const auto status = vellimar::handle_command_line(parser, QCoreApplication::arguments(), 1))
@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
 
     std::string folder;
     if (parser.positionalArguments().isEmpty()) {
-        const vellimar::DataFolderChoice choice = vellimar::choose_data_folder(vellimar::data_folder_candidates());
+        const vellimar::DataFolderChoice choice =
+            vellimar::choose_data_folder(vellimar::data_folder_candidates());
         if (!choice.found)
             std::fprintf(stderr, "vellimar-datacheck: %s\n", vellimar::missing_data_message(choice).c_str());
         folder = choice.folder.empty() ? "." : choice.folder;
