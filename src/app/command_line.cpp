@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -23,9 +24,10 @@ std::optional<int> handle_command_line(QCommandLineParser& parser, const QString
     // The usage names the program as it is installed, not the path it was
     // started by, so the help reads the same everywhere (and in the manual).
     const auto usage = [&] {
-        QString text = parser.helpText();
-        const qsizetype end = text.indexOf(QLatin1Char(' '), text.indexOf(QLatin1String("Usage: ")) + 7);
-        return text.replace(7, end - 7, QString::fromLocal8Bit(program)).toLocal8Bit();
+        return parser.helpText()
+            .replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                     QStringLiteral("Usage: ") + QString::fromLocal8Bit(program))
+            .toLocal8Bit();
     };
     bool understood = parser.parse(arguments);
     QString error = parser.errorText();

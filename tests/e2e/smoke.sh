@@ -14,10 +14,11 @@ if [ -z "${SMOKE_INSIDE_X:-}" ]; then
         errors=$(DISPLAY= "$program" --bogus 2>&1 >/dev/null; echo "status $?")
         grep -qz "Unknown option 'bogus'.*Usage: $name .*status 2" <<<"$errors"
     done
-    [ "$("$3" "$3" 2>/dev/null; echo $?)" = 2 ] # not a folder
+    [ "$(DISPLAY= "$1" extra 2>/dev/null; echo $?) $("$3" "$3" 2>/dev/null; echo $?)" = "2 2" ] # no such arguments
     # Without a folder the checker checks the one the selector would read.
     share=$(mktemp -d) && ln -s "$2" "$share/vellimar-ups-selector"
-    (cd / && XDG_DATA_DIRS=$share "$3" 2>&1 >/dev/null) | grep -q "0 errors, .* in \"$share/vellimar-ups-selector\""
+    [ "$(cd / && XDG_DATA_DIRS=$share "$3" 2>&1 >/dev/null)" = \
+        "vellimar-datacheck: 0 errors, 0 warnings in \"$share/vellimar-ups-selector\"." ]
     rm -r "$share"
     export SMOKE_INSIDE_X=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
