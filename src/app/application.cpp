@@ -1,22 +1,35 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFont>
 #include <QStyleFactory>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/registry.h"
+#include "core/data_folder.h"
 #include "screens/category_menu.h"
 #include "ui/accessibility.h"
 #include "ui/bitmaps.h"
 #include "ui/look.h"
+#include "ui/platform.h"
 
 namespace vellimar {
 
 void setup_application(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vellimar UPS Selector"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vellimar-ups-selector"));
+    // The desktop entry and the AppStream metadata are named by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vellimar.UpsSelector"));
     // One style everywhere, so the screens look as laid out on any desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     install_font_substitutes();
+    // Message boxes and the viewer in the program's own font, which the
+    // package brings: a system without a desktop's font settings would
+    // otherwise pick whatever fontconfig finds first, often a fixed-width one.
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Liberation Sans")});
+    QApplication::setFont(font);
     install_accessibility();
     app.setWindowIcon(application_icon());
 }
@@ -24,6 +37,19 @@ void setup_application(QApplication& app) {
 } // namespace vellimar
 
 namespace vellimar {
+
+void use_data_folder(const QString& data_dir) {
+    const DataFolderChoice choice = choose_data_folder(
+        data_dir.isEmpty() ? data_folder_candidates()
+                           : std::vector<std::string>{QFile::encodeName(data_dir).toStdString()});
+    set_data_folder(choice.folder);
+    if (choice.found)
+        return;
+    const std::string missing =
+        missing_data_message(choice) + "\nAnother folder can be named with --data-dir.";
+    std::fprintf(stderr, "vellimar-ups-selector: %s\n", missing.c_str());
+    show_message(missing, MessageIcon::Information);
+}
 
 void start_selector() {
     registry().categoryMenu().show();

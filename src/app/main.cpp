@@ -1,12 +1,33 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/registry.h"
 
 int main(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Vellimar UPS Selector: a sizing wizard that proposes an uninterruptible power supply\n"
+        "of each of seven classes for a list of equipment, a mains voltage and a runtime.\n\n"
+        "The data files are read from the working directory when it holds a runtime table\n"
+        "(120.txt or 230.txt), else from the first vellimar-ups-selector folder of\n"
+        "$XDG_DATA_HOME and $XDG_DATA_DIRS that holds one, else from the data folder of the\n"
+        "prefix the program is installed in (share/vellimar-ups-selector)."));
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Read the data files from <dir>, and from nowhere else."),
+                                     QStringLiteral("dir"));
+    parser.addOption(dataDir);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto status = vellimar::handle_command_line(parser, arguments, 0))
+        return *status;
+
     QApplication app(argc, argv);
     vellimar::setup_application(app);
     vellimar::start_selector();
+    vellimar::use_data_folder(parser.value(dataDir));
     const int status = app.exec();
     // The screens go before the application they belong to.
     vellimar::registry().reset();

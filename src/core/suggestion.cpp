@@ -1,5 +1,6 @@
 #include "core/suggestion.h"
 
+#include "core/data_folder.h"
 #include "core/own_va.h"
 #include "core/runtime_table.h"
 
@@ -46,7 +47,7 @@ Suggestion suggest(const std::string& runtime_text, int runtime_index, double to
     if (!suggestion.message.empty())
         return suggestion;
     std::vector<std::string> records;
-    if (matching_records(runtime_table_name(volts_120), total, records, suggestion.message))
+    if (matching_records(data_file(runtime_table_name(volts_120)), total, records, suggestion.message))
         suggestion.models = class_models(records, runtime_index);
     return suggestion;
 }

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "core/data_folder.h"
 #include "core/product_info.h"
 #include "screens/load_list_screen.h"
 #include "screens/screens.h"
@@ -100,7 +101,7 @@ void InfoViewer::showInfo() {
     infoText->setGeometry(twips(TextLeft), twips(TextTop), width, height);
 
     const char* file = screens_.loadList().volts120() ? "prod120.txt" : "prod230.txt";
-    const ProductSection section = read_product_section(file, family_key(model.toStdString()));
+    const ProductSection section = read_product_section(data_file(file), family_key(model.toStdString()));
     infoText->setPlainText(with_line_feeds(QString::fromStdString(section.text)));
     infoText->show();
     // Asked again from the results screen, the viewer comes back in front.

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/data_folder.h"
 #include "core/equipment_list.h"
 #include "screens/category_menu.h"
 #include "screens/load_list_screen.h"
@@ -98,7 +99,7 @@ void ModelPicker::setCategory(const QString& key, const QString& first_prompt, c
 }
 
 std::string ModelPicker::filePath() const {
-    return categoryKey_.toStdString() + ".txt";
+    return data_file(categoryKey_.toStdString() + ".txt");
 }
 
 void ModelPicker::fillManufacturers() {

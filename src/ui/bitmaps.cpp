@@ -134,38 +134,12 @@ QPixmap bitmap_pixmap(Bitmap bitmap, qreal device_pixel_ratio) {
     return pixmap;
 }
 
-QPixmap application_icon_pixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-    // A UPS front: dark blue rounded case, a yellow bolt and a green light.
-    p.setPen(QPen(QColor(200, 205, 240), 1));
-    p.setBrush(ScreenBlue);
-    p.drawRoundedRect(QRectF(3.5, 1.5, 25, 29), 4, 4);
-    QPainterPath bolt;
-    bolt.moveTo(18, 4);
-    bolt.lineTo(10, 17);
-    bolt.lineTo(15, 17);
-    bolt.lineTo(12, 28);
-    bolt.lineTo(22, 13);
-    bolt.lineTo(17, 13);
-    bolt.lineTo(21, 4);
-    bolt.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 204, 51));
-    p.drawPath(bolt);
-    p.setBrush(QColor(80, 220, 110));
-    p.drawEllipse(QRectF(22, 25, 3.5, 3.5));
-    return pixmap;
-}
-
 QIcon application_icon() {
-    static QIcon icon = [] {
+    // Rendered from the application's SVG at build time and embedded.
+    static const QIcon icon = [] {
         QIcon made;
-        for (int size : {16, 32, 48, 256})
-            made.addPixmap(application_icon_pixmap(size));
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            made.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
         return made;
     }();
     return icon;

@@ -1,47 +1,50 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix, validates the desktop entry, the AppStream
-# metadata and the .deb, and starts the program as a desktop does (the entry's
-# Exec in its Path): the category menu appears in a real X server.
+# The .deb installed with apt (root) and used from an empty folder, with the
+# data found through XDG_DATA_DIRS: both programs' help, version and manual
+# pages, the checker on the selector's folder, and a suggestion made in X.
+# Then the package, and whatever it brought in, is removed again.
 # Usage: installed.sh BUILD_DIR
 set -euo pipefail
 if [ -z "${INSTALLED_INSIDE_X:-}" ]; then
     export INSTALLED_INSIDE_X=1
     exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
-build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; true' EXIT
+apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=60 -y -qq "$@" >/dev/null; }
+installed() { dpkg-query -W -f '${db:Status-Abbrev} ${Package}\n' | sed -n 's/^ii  *//p' | sort; }
+! installed | grep -qx vellimar-ups-selector || { echo "FAIL: installed already; the test would remove it"; exit 1; }
+work=$(mktemp -d)
+installed >"$work/before"
+cleanup() {
+    kill "${pid:-}" 2>/dev/null || true
+    apt_get purge vellimar-ups-selector $(installed | comm -13 "$work/before" -)
+    installed | cmp -s - "$work/before" || { echo "FAIL: the installed packages differ from before"; exit 1; }
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cpack -G DEB -B "$work" --config "$1/CPackConfig.cmake" >/dev/null
+apt_get install --no-install-recommends "$(ls "$work"/*.deb)"
+
+mkdir "$work/empty" && cd "$work/empty"
+export XDG_DATA_DIRS=/usr/share MANPAGER=cat PATH=/usr/sbin:/usr/bin:/sbin:/bin
 unset QT_QPA_PLATFORM
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-entry=$prefix/share/applications/vellimar-ups-selector.desktop
-desktop-file-validate "$entry"
-appstreamcli validate --no-net "$prefix/share/metainfo/vellimar-ups-selector.metainfo.xml" >/dev/null
-for size in 16 32 48 256; do
-    test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/vellimar-ups-selector.png"
+for program in vellimar-ups-selector vellimar-datacheck; do
+    $program --help | grep -q "^Usage: $program"
+    man $program 2>/dev/null | grep -q "^$($program --version | sed 's/ /.* /')"
 done
+vellimar-datacheck 2>&1 | grep -q '^vellimar-datacheck: 0 errors, .* in "/usr/share/vellimar-ups-selector"'
 
-# The .deb: built by CPack, unpacked into a clean folder, its entry valid and
-# its dependencies naming Debian's Qt 6 libraries.
-cpack_dir=$prefix/cpack
-cpack -G DEB -B "$cpack_dir" --config "$build/CPackConfig.cmake" >/dev/null
-deb=$(ls "$cpack_dir"/vellimar-ups-selector_*.deb)
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "FAIL: no Qt 6 dependency"; exit 1; }
-dpkg -x "$deb" "$cpack_dir/root"
-desktop-file-validate "$cpack_dir/root/usr/share/applications/vellimar-ups-selector.desktop"
-grep -qx 'Path=/usr/share/vellimar-ups-selector' "$cpack_dir/root/usr/share/applications/vellimar-ups-selector.desktop"
-test -x "$cpack_dir/root/usr/bin/vellimar-ups-selector"
-test -s "$cpack_dir/root/usr/share/vellimar-ups-selector/120.txt"
-echo "package $(basename "$deb") unpacks and validates"
-
-exec_line=$(sed -n 's/^Exec=//p' "$entry")
-path_line=$(sed -n 's/^Path=//p' "$entry")
-[ "$path_line" = "$prefix/share/vellimar-ups-selector" ] || { echo "FAIL: Path=$path_line"; exit 1; }
-echo "starting '$exec_line' in '$path_line'"
-(cd "$path_line" && exec $exec_line) &
+# Network Server, the first maker and model, Next, 60 minutes, Suggest a UPS.
+vellimar-ups-selector 2>"$work/stderr" &
 pid=$!
-
 . "$(dirname "$0")/xdrive.sh"
-
 menu=$(window_of "Vellimar UPS Selector")
-echo "category menu shown"
+click_twips "$menu" 2280 1500
+picker=$(window_of "Select Item Category")
+for spot in "1500 640" "1500 2260" "2595 5070"; do click_twips "$picker" $spot; done
+list=$(window_of "Vellimar UPS Selector")
+click_twips "$list" 1000 4237
+xdotool key Down Down Down
+click_twips "$list" 3712 4132
+window_of "Selector Results" >/dev/null
+! grep "No runtime table" "$work/stderr" || exit 1
+echo "installed, it made a suggestion from an empty folder"

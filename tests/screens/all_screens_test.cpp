@@ -1,7 +1,8 @@
 // One table across all screens each: pressed look, help, closing, keyboard
 // order and every visible text.
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 
 #include "screen_test.h"
@@ -212,8 +213,9 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
         {"Form3", "Selector Results"},      {"Form5", "Information Viewer"}};
     for (auto [form, title] : titles)
         EXPECT_EQ(screen(form).objectName() + " " + screen(form).windowTitle(), QString(form) + " " + title);
-    EXPECT_EQ(QGuiApplication::desktopFileName() + "|" + QFont::substitute(QStringLiteral("MS Sans Serif")),
-              "vellimar-ups-selector|liberation sans");
+    EXPECT_EQ(QGuiApplication::desktopFileName() + "|" + QFont::substitute(QStringLiteral("MS Sans Serif")) +
+                  "|" + QFontInfo(QMessageBox().font()).family(),
+              "com.vellimar.UpsSelector|liberation sans|Liberation Sans");
     EXPECT_EQ(find<QWidget>("Form5", "Command1")->property("text").toString(), "Print This Document");
     EXPECT_EQ(find<QWidget>("Form5", "Command2")->property("text").toString(), "Back");
     EXPECT_EQ(find<QWidget>("Form1", "Combo1")->property("currentText").toString(), "Select Runtime...");

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -10,6 +11,7 @@
 
 #include "app/application.h"
 #include "core/computer_estimate.h"
+#include "core/data_folder.h"
 #include "core/own_va.h"
 #include "screen_test.h"
 #include "screens/category_menu.h"
@@ -65,6 +67,38 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     EXPECT_TRUE(list().isVisible() && !menu().isVisible());
     click(menu().computerButton);
     EXPECT_TRUE(screens.computerEstimator().isVisible() && !menu().isVisible());
+}
+
+// Started anywhere, the selector reads its data from the working directory, else the data locations, or
+// from the folder given; where none holds a runtime table file, one message names each folder looked in.
+TEST_F(EntryTest, DataFolderChosenAtStartUp) {
+    for (const char* folder : {"share/vellimar-ups-selector", "own", "empty/120.txt"})
+        QDir(dir.path()).mkpath(QString::fromLatin1(folder));
+    write_file("own/120.txt", ""), write_file("share/vellimar-ups-selector/230.txt", "");
+    qputenv("XDG_DATA_HOME", dir.filePath("home").toLocal8Bit());
+    const std::tuple<const char*, QString, const char*, QString> runs[] = {
+        {"own", {}, "share", "server.txt"},
+        {"empty", {}, "share", dir.filePath("share/vellimar-ups-selector/server.txt")},
+        {"empty", dir.filePath("own"), "none", dir.filePath("own/server.txt")},
+        {"empty", {}, "none", "server.txt"}};
+    for (const auto& [from, given, locations, server] : runs) {
+        QDir::setCurrent(dir.filePath(from));
+        qputenv("XDG_DATA_DIRS", dir.filePath(locations).toLocal8Bit());
+        use_data_folder(given);
+        EXPECT_EQ(QString::fromStdString(data_file("server.txt")), server) << from;
+    }
+    set_data_folder({});
+    qunsetenv("XDG_DATA_HOME"), qunsetenv("XDG_DATA_DIRS");
+    ASSERT_EQ(messages().size(), 1);
+    const QString here = dir.filePath("empty") + " (the working directory)";
+    const QString prefix_data =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/vellimar-ups-selector");
+    EXPECT_EQ(messages()[0],
+              "No runtime table (120.txt or 230.txt) was found in any of these folders:\n    " + here +
+                  "\n    " + dir.filePath("home/vellimar-ups-selector") + "\n    " +
+                  dir.filePath("none/vellimar-ups-selector") + "\n    " + prefix_data +
+                  "\nThe data files are looked for in " + here +
+                  ".\nAnother folder can be named with --data-dir.");
 }
 
 // A click leaves the focus where it was; only the keyboard shows a frame.

@@ -1,22 +1,41 @@
-// vellimar-datacheck [DIR]: checks the selector's eight data files in DIR
-// (the current directory by default) and reports every problem found.
+// vellimar-datacheck [DIR]: checks the selector's eight data files in DIR (by
+// default the folder the selector would read them from) and reports every
+// problem found.
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "app/command_line.h"
+#include "core/data_folder.h"
 #include "datacheck/datacheck.h"
 
 int main(int argc, char** argv) {
-    if (argc > 2 || (argc == 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
-        std::fprintf(stderr, "Usage: vellimar-datacheck [DIR]\n"
-                             "Checks the Vellimar UPS Selector's data files in DIR (default: the current\n"
-                             "directory) and reports each problem as file:line: message.\n"
-                             "Exit status: 0 when there is no error (warnings allowed), 1 when there is,\n"
-                             "2 when DIR is not a folder.\n");
-        return 2;
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks the Vellimar UPS Selector's data files in DIR with the selector's own readers\n"
+        "and prints each problem as file:line: message. Without DIR it checks the folder the\n"
+        "selector would read them from (see vellimar-ups-selector --help).\n\n"
+        "Exit status: 0 when there is no error (warnings allowed), 1 when there is,\n"
+        "2 when DIR is not a folder or the command line is wrong."));
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of the data files."),
+                                 QStringLiteral("[DIR]"));
+    if (const auto status = vellimar::handle_command_line(parser, QCoreApplication::arguments(), 1))
+        return *status;
+
+    std::string folder;
+    if (parser.positionalArguments().isEmpty()) {
+        const vellimar::DataFolderChoice choice =
+            vellimar::choose_data_folder(vellimar::data_folder_candidates());
+        if (!choice.found)
+            std::fprintf(stderr, "vellimar-datacheck: %s\n", vellimar::missing_data_message(choice).c_str());
+        folder = choice.folder.empty() ? "." : choice.folder;
+    } else {
+        folder = parser.positionalArguments().front().toLocal8Bit().toStdString();
     }
-    const std::string folder = argc == 2 ? argv[1] : ".";
     std::error_code failure;
     if (!std::filesystem::is_directory(folder, failure)) {
         std::fprintf(stderr, "vellimar-datacheck: \"%s\" is not a folder.\n", folder.c_str());

@@ -1,0 +1,28 @@
+#pragma once
+// The command line and the data folder search, shared by the selector and the
+// data checker (which links Qt Core only).
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QCommandLineParser;
+
+namespace vellimar {
+
+// Parses `arguments` (the program's name first) with `parser`, after adding
+// --help and --version to it; more than `most_positional` arguments beside the
+// options is an error. Gives the exit status when the program is to
+// end here: 0 after printing the help or the version on standard output, 2
+// after printing the error and the usage on standard error. Needs no
+// display, so it runs before any window can open.
+std::optional<int> handle_command_line(QCommandLineParser& parser, const QStringList& arguments,
+                                       int most_positional);
+
+// The folders the data files are looked for in, in order: the working
+// directory ("."), the vellimar-ups-selector folder of each generic data
+// location ($XDG_DATA_HOME, then each of $XDG_DATA_DIRS), then the data
+// folder of the prefix the program is installed in.
+std::vector<std::string> data_folder_candidates();
+
+} // namespace vellimar
