@@ -43,35 +43,34 @@ struct Cups {
     decltype(&::cupsGetDestMediaByName) mediaByName = nullptr;
     decltype(&::cupsFreeDestInfo) freeInfo = nullptr;
     decltype(&::cupsPrintFile2) printFile = nullptr;
-    bool found = false;
+    bool found = true; // until a function is missing
 };
 
-template <typename Function> void look_up(QLibrary& library, const char* name, Function& function) {
+template <typename Function>
+void look_up(QLibrary& library, const char* name, Function& function, bool& found) {
     function = reinterpret_cast<Function>(library.resolve(name));
+    found = found && function;
 }
 
 const Cups& cups() {
     static const Cups found = [] {
         Cups c;
         QLibrary library(QStringLiteral("cups"), 2);
-        look_up(library, "cupsServer", c.server);
-        look_up(library, "ippPort", c.port);
-        look_up(library, "cupsEncryption", c.encryption);
-        look_up(library, "httpConnect2", c.connect);
-        look_up(library, "httpSetTimeout", c.setTimeout);
-        look_up(library, "httpClose", c.close);
-        look_up(library, "cupsGetNamedDest", c.namedDest);
-        look_up(library, "cupsGetOption", c.option);
-        look_up(library, "cupsFreeDests", c.freeDests);
-        look_up(library, "cupsCopyDestInfo", c.copyInfo);
-        look_up(library, "cupsFindDestDefault", c.findDefault);
-        look_up(library, "ippGetString", c.string);
-        look_up(library, "cupsGetDestMediaByName", c.mediaByName);
-        look_up(library, "cupsFreeDestInfo", c.freeInfo);
-        look_up(library, "cupsPrintFile2", c.printFile);
-        c.found = c.server && c.port && c.encryption && c.connect && c.setTimeout && c.close && c.namedDest &&
-                  c.option && c.freeDests && c.copyInfo && c.findDefault && c.string && c.mediaByName &&
-                  c.freeInfo && c.printFile;
+        look_up(library, "cupsServer", c.server, c.found);
+        look_up(library, "ippPort", c.port, c.found);
+        look_up(library, "cupsEncryption", c.encryption, c.found);
+        look_up(library, "httpConnect2", c.connect, c.found);
+        look_up(library, "httpSetTimeout", c.setTimeout, c.found);
+        look_up(library, "httpClose", c.close, c.found);
+        look_up(library, "cupsGetNamedDest", c.namedDest, c.found);
+        look_up(library, "cupsGetOption", c.option, c.found);
+        look_up(library, "cupsFreeDests", c.freeDests, c.found);
+        look_up(library, "cupsCopyDestInfo", c.copyInfo, c.found);
+        look_up(library, "cupsFindDestDefault", c.findDefault, c.found);
+        look_up(library, "ippGetString", c.string, c.found);
+        look_up(library, "cupsGetDestMediaByName", c.mediaByName, c.found);
+        look_up(library, "cupsFreeDestInfo", c.freeInfo, c.found);
+        look_up(library, "cupsPrintFile2", c.printFile, c.found);
         return c;
     }();
     return found;
@@ -91,9 +90,8 @@ QPageLayout default_page(const Cups& c, http_t* http, cups_dest_t* dest) {
     const char* media = c.option("media", dest->num_options, dest->options);
     if (!media && info)
         media = c.string(c.findDefault(http, dest, info, "media"), 0, nullptr);
-    const bool known = info && media &&
-                       c.mediaByName(http, dest, info, media, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
-                       size.width > 0 && size.length > 0;
+    const bool known =
+        info && media && c.mediaByName(http, dest, info, media, CUPS_MEDIA_FLAGS_DEFAULT, &size);
     if (info)
         c.freeInfo(info);
     if (!known)
@@ -118,7 +116,6 @@ bool print_on(const Cups& c, http_t* http, cups_dest_t* dest, const QString& tex
     {
         QPdfWriter writer(&pdf);
         writer.setTitle(title);
-        writer.setCreator(ApplicationTitle);
         writer.setPageLayout(default_page(c, http, dest));
         if (!print_text_on(writer, text))
             return false;
@@ -127,7 +124,7 @@ bool print_on(const Cups& c, http_t* http, cups_dest_t* dest, const QString& tex
         return false;
     // The destination's options carry the user's own defaults, as lp passes them.
     return c.printFile(http, dest->name, QFile::encodeName(pdf.fileName()).constData(),
-                       title.toUtf8().constData(), dest->num_options, dest->options) > 0;
+                       title.toUtf8().constData(), dest->num_options, dest->options) != 0;
 }
 
 // The outcome of the job under way: made and handed over on a thread of its
@@ -173,7 +170,7 @@ class PrintJobs {
         const bool done = outcome_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
         // The printer bounds its own requests; a job past that and a margin
         // is given up whatever it is waiting for.
-        if (!done && !started_.hasExpired(PrintSystemBoundMs + 2000))
+        if (!done && !started_.hasExpired(PrintSystemBoundMs + 3000))
             return;
         poll_.stop();
         if (done && outcome_.get())
