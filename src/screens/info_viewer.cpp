@@ -112,7 +112,8 @@ void InfoViewer::showInfo() {
 }
 
 void InfoViewer::printDocument() {
-    print_document(infoText->toPlainText());
+    // Named for the model, so that a printer that files its jobs keeps each sheet.
+    print_document(infoText->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + modelLabel->text());
 }
 
 void InfoViewer::back() {

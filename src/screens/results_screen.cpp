@@ -131,8 +131,9 @@ void ResultsScreen::printResults() {
     ClassTexts models;
     for (int k = 0; k < UpsClassCount; ++k)
         models[k] = modelLabels[k]->text().toStdString();
-    print_document(QString::fromStdString(
-        results_page_text(totalLabel->text().toStdString(), runtimeLabel->text().toStdString(), models)));
+    print_document(QString::fromStdString(results_page_text(totalLabel->text().toStdString(),
+                                                            runtimeLabel->text().toStdString(), models)),
+                   ApplicationTitle + QStringLiteral(" – Results"));
 }
 
 void ResultsScreen::quit() {

@@ -11,10 +11,11 @@ QString FakeDialogs::input(const QString& prompt, const QString& title, const QS
     return answers_.isEmpty() ? QString() : answers_.takeFirst();
 }
 
-bool FakePrinter::print(const QString& text) {
+bool FakePrinter::print(const QString& text, const QString& title) {
     if (!available)
         return false;
     jobs.append(text);
+    titles.append(title);
     return true;
 }
 

@@ -32,9 +32,11 @@ class FakeDialogs : public Dialogs {
 
 class FakePrinter : public Printer {
   public:
-    bool print(const QString& text) override;
+    // Called on the print thread; read what it recorded once the message is shown.
+    bool print(const QString& text, const QString& title) override;
     bool available = true;
     QStringList jobs;
+    QStringList titles;
 };
 
 class FakeProcess : public Process {

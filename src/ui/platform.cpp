@@ -70,13 +70,6 @@ void show_message(const std::string& text, MessageIcon icon) {
     show_message(QString::fromStdString(text), icon);
 }
 
-void print_document(const QString& text) {
-    if (platform().printer->print(text))
-        show_message(QStringLiteral("Successfully printed to default printer!"));
-    else
-        show_message(QStringLiteral("There was a problem printing to your printer."));
-}
-
 QString with_line_feeds(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

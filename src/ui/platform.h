@@ -22,9 +22,10 @@ class Printer {
   public:
     virtual ~Printer() = default;
     // Prints `text` followed by one line end on the default printer as one
-    // job (quarter-inch offset, the printer's own font). True only when the
-    // job was handed to the print system.
-    virtual bool print(const QString& text) = 0;
+    // job named `title` (quarter-inch offset, the printer's own font). True
+    // only when the job was handed to the print system. Called off the
+    // interface thread, one job at a time; it returns within a bounded time.
+    virtual bool print(const QString& text, const QString& title) = 0;
 };
 
 class Process {
@@ -53,8 +54,11 @@ void show_message(const QString& text, MessageIcon icon = MessageIcon::None);
 // The same for a text from the rules, which are kept as UTF-8.
 void show_message(const std::string& text, MessageIcon icon = MessageIcon::None);
 
-// Prints `text` on the default printer and tells the user whether it worked.
-void print_document(const QString& text);
+// Prints `text` on the default printer as a job named `title`, on a thread of
+// its own, and tells the user whether it worked once the job is done. The
+// windows keep answering meanwhile; a job asked for while another is under
+// way waits its turn.
+void print_document(const QString& text, const QString& title);
 
 // A text with its CR LF and lone CR line ends as line feeds, for display.
 QString with_line_feeds(QString text);

@@ -1,15 +1,18 @@
-// Prints on the real default printer as the screens do (the results page or
-// a long text), writes the
-// messages the user would see to standard output, and lays the same text out
-// into COPY.pdf on the printer's paper, for the test to read back.
+// Prints on the real default printer as the screens do (the results page, or
+// a long text from the information viewer), writes the messages the user
+// would see to standard output once the job is done, and lays the printed
+// text out into COPY.pdf on the printer's paper, for the test to read back.
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cstdio>
 
 #include "app/application.h"
 #include "app/registry.h"
-#include "core/results_page.h"
+#include "screens/info_viewer.h"
 #include "screens/results_screen.h"
 #include "ui/fakes.h"
 #include "ui/platform.h"
@@ -19,16 +22,16 @@ using namespace vellimar;
 
 namespace {
 
-// Lays `text` out into `path` on the paper of the default printer, or A4.
-bool copy_to_pdf(const QString& text, const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull())
-        printer.setPageSize(info.defaultPageSize());
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return print_text_on(printer, text);
-}
+// Passes each job on to the real printer and keeps its text.
+class KeepingPrinter : public Printer {
+  public:
+    bool print(const QString& text, const QString& title) override {
+        printed = text;
+        return real.print(text, title);
+    }
+    DefaultPrinter real;
+    QString printed;
+};
 
 } // namespace
 
@@ -45,30 +48,37 @@ int main(int argc, char** argv) {
 
     // Only the message boxes are replaced; the printer is the real one.
     FakeDialogs dialogs;
+    KeepingPrinter printer;
     const Platform real = platform();
-    swap_platform({&dialogs, real.printer, real.process});
+    swap_platform({&dialogs, &printer, real.process});
 
-    QString text;
     if (args[0] == QLatin1String("results")) {
-        const ClassTexts models = {"Korr Personal 550I", "",         "Korr Webline 700I",     "Brisk 1000I",
-                                   "PanoBrisk 1000I",    "QN 1000I", "BriskPro Corehall 10kI"};
         ResultsScreen& results = registry().results();
-        results.showModels(models);
+        results.showModels({"Korr Personal 550I", "", "Korr Webline 700I", "Brisk 1000I", "PanoBrisk 1000I",
+                            "QN 1000I", "BriskPro Corehall 10kI"});
         results.showHeader(QStringLiteral("60 min./ 1 hour"), QStringLiteral(" 245"));
-        text = QString::fromStdString(results_page_text(" 245", "60 min./ 1 hour", models));
         results.printResults();
     } else {
+        QString text;
         for (int line = 1; line <= 150; ++line)
             text += QStringLiteral("Line %1 of a long product text\r\n").arg(line);
         for (int word = 1; word <= 60; ++word)
             text += QStringLiteral("word%1 ").arg(word);
-        text += QStringLiteral("\r\nThe end\r\n");
-        print_document(text);
+        InfoViewer& viewer = registry().infoViewer();
+        viewer.setModelText(QStringLiteral("Brisk 1000I"));
+        viewer.infoText->setPlainText(text + QStringLiteral("\r\nThe end\r\n"));
+        viewer.printDocument();
     }
+    for (QDeadlineTimer deadline(30000); dialogs.messages.isEmpty() && !deadline.hasExpired();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents); // the job is polled meanwhile
 
     for (const ShownMessage& message : dialogs.messages)
         std::printf("message: %s\n", message.text.toUtf8().constData());
-    if (!copy_to_pdf(text, args.last())) {
+    QPdfWriter copy(args.last());
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        copy.setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
+    if (!print_text_on(copy, printer.printed)) {
         std::fputs("print_check: could not write the PDF copy\n", stderr);
         return 1;
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the results page and a long text on a cups-pdf queue made the default
-# printer: each must be a completed job of the expected pages that reads as
-# printed; a refusing queue, or no printer, must give only the failure message.
+# printer: each must be a completed job, titled for what it prints, of the
+# expected pages and text; a stopped or refusing queue, or no printer, must give
+# only the failure message.
 # Usage: print_e2e.sh PRINT_CHECK DATA_DIR
 set -euo pipefail
 check=$1
@@ -112,17 +113,16 @@ pages_of() {
     pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages:[[:space:]]*//p'
 }
 
-# Prints one document with print_check MODE..., then waits for its job to
-# complete and for cups-pdf's file; checks the pages against the copy.
+# Prints one document with print_check MODE, then waits for its job to
+# complete and for cups-pdf's file; checks that its title ends in TITLE and its
+# pages against the copy, whose text it keeps.
 print_and_check() {
-    local name=$1
-    shift
-    local before marker messages job pdf copy="$work/$name.pdf"
+    local name=$1 title=$2 before marker messages job pdf
     before=$(last_job)
     marker="$work/$name.marker"
     touch "$marker"
     sleep 1 # file times have a resolution of a second on some file systems
-    messages=$(cd "$data" && "$check" "$@" "$copy") || fail "$name: print_check failed"
+    messages=$(cd "$data" && "$check" "$name" "$work/$name.pdf") || fail "$name: print_check failed"
     [ "$messages" = "$success" ] || fail "$name: expected only the success message, got: $messages"
 
     job=$(last_job)
@@ -144,11 +144,14 @@ print_and_check() {
     [ -n "$pdf" ] || fail "$name: job $queue-$job completed but cups-pdf wrote no PDF into $outdir"
     local printed expected
     printed=$(pages_of "$pdf")
-    expected=$(pages_of "$copy")
+    expected=$(pages_of "$work/$name.pdf")
     echo "$name: job $queue-$job completed, $pdf has $printed page(s), the copy $expected"
     [ "$printed" = "$expected" ] || fail "$name: printed $printed page(s), expected $expected"
+    # cups-pdf garbles the dash of the job's title in the PDF's own.
+    pdfinfo "$pdf" | grep -q "^Title: *(\?Vellimar UPS Selector .* $title)\?$" ||
+        fail "$name: the job is not titled for $title"
     rm -f "$pdf"
-    pdftotext -layout "$copy" "$work/$name.txt"
+    pdftotext -layout "$work/$name.pdf" "$work/$name.txt"
 }
 
 # Spaces are compared loosely: pdftotext guesses them from glyph positions.
@@ -157,23 +160,29 @@ expect_text() {
         fail "$1: the printed text lacks: $2"
 }
 
-print_and_check results results
+print_and_check results Results
 expect_text results "Vellimar UPS Selector Results"
 expect_text results "Total VA:  245     Desired Runtime: 60 min./ 1 hour"
 expect_text results "-Basic battery backup width standard interface port"
 expect_text results "For more information visit our website at www.vellimar.example"
 [ "$(pages_of "$work/results.pdf")" = 1 ] || fail "results: the page does not fit on one page"
 
-print_and_check long long
+print_and_check long "Brisk 1000I"
 expect_text long "Line 150 of a long product text"
 expect_text long "The end"
 [ "$(pages_of "$work/long.pdf")" -ge 2 ] || fail "long: expected several pages"
 
-# A queue that refuses jobs: the job never reaches the printer.
-timeout 10 cupsreject "$queue"
-messages=$(cd "$data" && "$check" results "$work/refused.pdf") || fail "refused: print_check failed"
-timeout 10 cupsaccept "$queue"
-[ "$messages" = "$failure" ] || fail "refused: expected only the failure message, got: $messages"
+# A stopped queue would hold the job, one that refuses jobs would drop it:
+# neither gets a job, and both give the failure message.
+for state in stopped refusing; do
+    before=$(last_job)
+    if [ $state = stopped ]; then timeout 10 cupsdisable "$queue"; else timeout 10 cupsreject "$queue"; fi
+    messages=$(cd "$data" && "$check" results "$work/$state.pdf") || fail "$state: print_check failed"
+    timeout 10 cupsenable "$queue"
+    timeout 10 cupsaccept "$queue"
+    [ "$messages" = "$failure" ] || fail "$state: expected only the failure message, got: $messages"
+    [ "$(last_job)" = "$before" ] || fail "$state: a job was sent to the queue"
+done
 
 # No default printer: a CUPS server that is not there.
 messages=$(cd "$data" && CUPS_SERVER="$work/no-cups.sock" timeout 60 "$check" results "$work/none.pdf") ||

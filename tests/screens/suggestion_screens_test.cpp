@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 #include "screen_test.h"
 #include "screens/category_menu.h"
@@ -15,6 +17,7 @@
 #include "screens/load_list_screen.h"
 #include "screens/results_screen.h"
 #include "ui/image_button.h"
+#include "ui/printing.h"
 
 namespace vellimar {
 namespace {
@@ -166,16 +169,21 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
 }
 
 TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
+    // A job asked for while another is under way waits its turn.
     click(results().printButton);
-    const QStringList lines = fakes.printer.jobs.value(0).split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines.value(2) + "|" + lines.value(5) + "|" + lines.value(8) + "|" + lines.value(23),
-              "Total VA:  345     Desired Runtime: 30 min.|QN 1000|QN 1010|");
     click(results().infoButtons[0]);
     viewer().infoText->setPlainText(QStringLiteral("Edited"));
     click(viewer().printButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages().size() == 2; }, 10000));
+    const QStringList lines = fakes.printer.jobs.value(0).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.value(2) + "|" + lines.value(5) + "|" + lines.value(8) + "|" + lines.value(23),
+              "Total VA:  345     Desired Runtime: 30 min.|QN 1000|QN 1010|");
     EXPECT_EQ(fakes.printer.jobs.last(), "Edited");
+    EXPECT_EQ(fakes.printer.titles,
+              (QStringList{"Vellimar UPS Selector – Results", "Vellimar UPS Selector – QN 1000"}));
     fakes.printer.available = false;
     click(viewer().printButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages().size() == 3; }, 10000));
     EXPECT_EQ(messages(), (QStringList{"Successfully printed to default printer!",
                                        "Successfully printed to default printer!",
                                        "There was a problem printing to your printer."}));
@@ -184,6 +192,28 @@ TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
     EXPECT_TRUE(screens.loadList().isVisible() && !results().isVisible());
     click(results().quitButton);
     EXPECT_EQ(fakes.process.ends, 1);
+}
+
+// A print server that takes the connection and never answers: the windows
+// keep answering, and the failure is told once the print system's time is up.
+TEST_F(ResultsTest, AHungPrintServerNeitherFreezesTheWindowsNorPassesForSuccess) {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(server.serverPort()));
+    DefaultPrinter printer;
+    swap_platform({&fakes.dialogs, &printer, &fakes.process});
+    QElapsedTimer since_tick;
+    qint64 longest_gap = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout,
+                     [&] { longest_gap = qMax(longest_gap, since_tick.restart()); });
+    ticks.start(10);
+    since_tick.start();
+    click(results().printButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages().isEmpty(); }, 12000));
+    qunsetenv("CUPS_SERVER");
+    EXPECT_EQ(messages(), QStringList{"There was a problem printing to your printer."});
+    EXPECT_LT(longest_gap, 250);
 }
 
 } // namespace
