@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "app/registry.h"
 #include "screens/category_menu.h"
@@ -15,7 +14,7 @@ void setup_application(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vellimar UPS Selector"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vellimar-ups-selector"));
     // One style everywhere, so the screens look as laid out on any desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(make_style());
     install_font_substitutes();
     install_accessibility();
     app.setWindowIcon(application_icon());
