@@ -15,5 +15,5 @@ click_twips() { # window x y: a left click at a point given in twips of the wind
     local scale=${SCALE:-1}
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove $((X + $2 * scale / 15)) $((Y + $3 * scale / 15)) click 1
-    sleep 0.3
+    sleep 0.5 # beyond the double-click interval: a quicker click on a new screen is held back
 }
