@@ -260,6 +260,8 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
     EXPECT_EQ(find<QWidget>("Form5", "Command1")->property("text").toString(), "Print This Document");
     EXPECT_EQ(find<QWidget>("Form5", "Command2")->property("text").toString(), "Back");
     EXPECT_EQ(find<QWidget>("Form1", "Combo1")->property("currentText").toString(), "Select Runtime...");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("Form1", "Combo1"))->text(QAccessible::Name),
+              "Desired runtime");
 }
 
 } // namespace
