@@ -9,11 +9,11 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
     fonts-liberation
-    xvfb xauth xdotool libx11-6 python3
+    xvfb xauth xdotool x11-utils libx11-6 python3
     dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
-    imagemagick # import, for tools/screenshots.sh
+    imagemagick openbox # import and a window manager, for tools/screenshots.sh
 )
 
 scripts/install_missing.sh "${packages[@]}"
