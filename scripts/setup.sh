@@ -17,11 +17,11 @@ packages=(
 # Testing, benchmarks and screenshots.
 test_packages=(
     libgtest-dev libbenchmark-dev
-    xvfb xauth xdotool python3 python3-xlib
+    xvfb xauth xdotool x11-utils python3 python3-xlib
     dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream lintian file man-db
     cups printer-driver-cups-pdf poppler-utils
-    imagemagick # import, for tools/screenshots.sh
+    imagemagick openbox # import and a window manager, for tools/screenshots.sh
 )
 
 if [ "${1:-}" = --run-only ]; then

@@ -15,6 +15,9 @@ selector=$build/vellimar-ups-selector
 cd "$root/data"
 
 . "$root/tests/e2e/xdrive.sh"
+# A window manager, as on a desktop: it maximizes the information viewer.
+openbox >/dev/null 2>&1 &
+sleep 1
 
 shoot() { # window file
     sleep 0.3

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
-#include <QStyleFactory>
 #include <cstdio>
 
 #include "app/command_line.h"
@@ -22,7 +21,7 @@ void setup_application(QApplication& app) {
     // The desktop entry and the AppStream metadata are named by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellimar.UpsSelector"));
     // One style everywhere, so the screens look as laid out on any desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(make_style());
     install_font_substitutes();
     // Message boxes and the viewer in the program's own font, which the
     // package brings: a system without a desktop's font settings would

@@ -38,13 +38,11 @@ InfoViewer::InfoViewer(Screens& screens)
     // Closing the viewer never ends the program, even when no other window
     // is left open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    // Maximized whichever way it is shown. Its normal size is the work area
-    // too, so that it fills the screen even where no window manager
-    // maximizes it.
+    // Maximized whichever way it is shown. Its normal place, where the window
+    // manager restores it, is its laid-out size in the middle of the screen.
+    resize(twips(6435), twips(4335));
     if (QScreen* primary = QGuiApplication::primaryScreen())
-        setGeometry(primary->availableGeometry());
-    else
-        resize(twips(6435), twips(4335));
+        move(primary->availableGeometry().center() - rect().center());
     setWindowState(Qt::WindowMaximized);
 
     infoText = make_control<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));

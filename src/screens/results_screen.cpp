@@ -1,6 +1,8 @@
 #include "screens/results_screen.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QPainter>
 
 #include "core/maker.h"
 #include "core/results_page.h"
@@ -16,6 +18,38 @@ namespace vellimar {
 namespace {
 
 const std::string SupportLine = "For customer support, call: " + MakerSupportTelephone;
+
+// The hint's run of spaces is just as wide as the information picture that
+// stands in it; its words are drawn a space's width clear of the picture on
+// either side, measured with the hint's own font. The text stays as it is.
+class HintAroundPicture : public QObject {
+  public:
+    HintAroundPicture(QLabel* hint, const QWidget* picture) : QObject(hint), hint_(hint), picture_(picture) {
+        hint->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QString text = hint_->text();
+        const int gap = text.indexOf(QStringLiteral("  "));
+        if (event->type() != QEvent::Paint || gap < 0)
+            return false;
+        QPainter painter(hint_);
+        painter.setPen(hint_->palette().color(QPalette::WindowText));
+        const int space = hint_->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        const QRect around = picture_->geometry().translated(-hint_->pos()).adjusted(-space, 0, space, 0);
+        const QRect all = hint_->rect();
+        painter.drawText(all.adjusted(0, 0, around.left() - all.right(), 0), Qt::AlignRight | Qt::AlignTop,
+                         text.left(gap));
+        painter.drawText(all.adjusted(around.right() - all.left(), 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                         text.mid(gap).trimmed());
+        return true;
+    }
+
+  private:
+    QLabel* hint_;
+    const QWidget* picture_;
+};
 
 } // namespace
 
@@ -83,6 +117,7 @@ ResultsScreen::ResultsScreen(Screens& screens)
         infoButtons[k]->set_caption(QStringLiteral("Information about ") + caption);
         connect(infoButtons[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
+    new HintAroundPicture(control<QLabel>(this, "Label15"), control<QWidget>(this, "Image13"));
     totalLabel = control<QLabel>(this, "Label1");
     runtimeLabel = control<QLabel>(this, "Label9");
     // Screen readers read each value by its heading, and each class as its

@@ -146,6 +146,7 @@ bool named_by_another_label(const QLabel* label) {
 
 // As Qt reads a combo box on Linux (named by the shown text, the popup list
 // and the edit line as children), except that
+//  - a box one can type in is named by its label, as its edit line is;
 //  - a box still showing its prompt is named by the prompt, not left unnamed,
 //    and a box without a tooltip is described by its own accessible name;
 //  - Press or ShowMenu on an open popup takes the item selected in it, as
@@ -179,6 +180,8 @@ class ComboInterface : public QAccessibleWidget {
     }
 
     QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Name && combo()->isEditable() && !widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
         if (type == QAccessible::Name || type == QAccessible::Value) {
             const QString shown = combo()->currentText();
             return shown.isEmpty() && combo()->currentIndex() < 0 ? combo()->placeholderText() : shown;

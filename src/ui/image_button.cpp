@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ui/look.h"
+#include "ui/screen.h"
 
 namespace vellimar {
 
@@ -105,18 +106,25 @@ void ImageButton::focusInEvent(QFocusEvent* event) {
     // The focus a window hands its first control when it opens shows no
     // frame until a key is used.
     const Qt::FocusReason reason = event->reason();
-    keyboard_focus_ =
-        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    keyboard_focus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                      reason == Qt::ShortcutFocusReason ||
+                      (reason == Qt::ActiveWindowFocusReason && last_input_was_keyboard());
     Picture::focusInEvent(event);
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    const bool clicking = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (!keyboard_focus_) {
+        // The first key shows where the focus is; only a framed button clicks.
         keyboard_focus_ = true;
         update();
+        if (clicking) {
+            event->accept();
+            return;
+        }
     }
-    int key = event->key();
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (clicking) {
         if (!event->isAutoRepeat() && !key_down_) {
             key_down_ = true;
             press();

@@ -1,10 +1,13 @@
 #include "ui/layout.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 #include "ui/image_button.h"
@@ -48,6 +51,46 @@ Bitmap bitmap_of(const LayoutRow& row) {
     }
 }
 
+// A click on the text beside an option button or a tick box is a click on
+// the button, as where the text is part of the button.
+class LabelClicks : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return false;
+        auto* label = static_cast<QLabel*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* button = qobject_cast<QAbstractButton*>(label->buddy());
+        if (!button || mouse->button() != Qt::LeftButton ||
+            !label->rect().contains(mouse->position().toPoint()))
+            return false;
+        button->setFocus(Qt::MouseFocusReason);
+        button->click();
+        return true;
+    }
+};
+
+// A list box as the keyboard knows it: with nothing selected, Down selects
+// the first entry and Up the last. A list filled afresh starts at its top.
+class ListBox : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    void reset() override {
+        QListWidget::reset();
+        scrollToTop();
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool down = event->key() == Qt::Key_Down;
+        if ((down || event->key() == Qt::Key_Up) && selectedItems().isEmpty() && count() > 0) {
+            setCurrentRow(down ? 0 : count() - 1);
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+};
+
 QWidget* make(QWidget* screen, const LayoutRow& row) {
     const QString text = QString::fromUtf8(row.text);
     const QRect area = twipsRect(row.left, row.top, row.width, row.height);
@@ -71,7 +114,7 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
     case Kind::Picture:
         return new Picture(screen, row.name, bitmap_of(row), row.left, row.top);
     case Kind::List: {
-        auto* list = make_control<QListWidget>(screen, row.name, area);
+        auto* list = make_control<ListBox>(screen, row.name, area);
         list->setUniformItemSizes(true);
         return list;
     }
@@ -91,8 +134,13 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
 
 void label_controls(const QWidget* screen,
                     std::initializer_list<std::pair<const char*, const char*>> labels) {
-    for (auto [label, labelled] : labels)
-        control<QLabel>(screen, label)->setBuddy(control<QWidget>(screen, labelled));
+    static LabelClicks clicks;
+    for (auto [label_name, labelled] : labels) {
+        auto* label = control<QLabel>(screen, label_name);
+        label->setBuddy(control<QWidget>(screen, labelled));
+        if (qobject_cast<QAbstractButton*>(label->buddy()))
+            label->installEventFilter(&clicks);
+    }
 }
 
 void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows) {

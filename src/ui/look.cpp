@@ -1,10 +1,42 @@
 #include "ui/look.h"
 
 #include <QLabel>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
 
 #include "ui/accessibility.h"
 
 namespace vellimar {
+
+namespace {
+
+// Fusion draws a scroll bar's handle in nearly the light grey of its groove;
+// here it takes the palette's mid tone, so a list shows that it holds more.
+class Style : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar)
+            return QProxyStyle::drawComplexControl(control, option, painter, widget);
+        QStyleOptionSlider rest = *bar;
+        rest.subControls &= ~SC_ScrollBarSlider;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+        QStyleOptionSlider handle = *bar;
+        handle.subControls = bar->subControls & SC_ScrollBarSlider;
+        handle.palette.setColor(QPalette::Button, bar->palette.color(QPalette::Mid));
+        QProxyStyle::drawComplexControl(control, &handle, painter, widget);
+    }
+};
+
+} // namespace
+
+QStyle* make_style() {
+    return new Style(QStyleFactory::create(QStringLiteral("Fusion")));
+}
 
 void install_font_substitutes() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -10,6 +10,7 @@
 #include <utility>
 
 class QLabel;
+class QStyle;
 
 namespace vellimar {
 
@@ -27,6 +28,10 @@ inline const QColor CaptionGrey{224, 224, 224};
 // "MS Sans Serif" and "Arial" are not on Linux; both are mapped to their
 // metric twin Liberation Sans, so captions fit their labels as laid out.
 void install_font_substitutes();
+
+// The one style of every window: Fusion, whose scroll bar handles here stand
+// out from their grooves.
+QStyle* make_style();
 
 enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
 // A font of `points` size at 96 DPI, in the layout's family.

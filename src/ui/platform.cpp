@@ -1,7 +1,12 @@
 #include "ui/platform.h"
 
+#include <QEvent>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,10 +18,49 @@ const QString ApplicationTitle = QStringLiteral("Vellimar UPS Selector");
 
 namespace {
 
+// Qt wraps a message wider than half the screen and lets the window
+// manager cut a title longer than the message. This box is as wide as its
+// title with the title bar's icon and buttons, and breaks its text only where
+// the text does, or where a line would not fit on the screen.
+class MessageBox : public QMessageBox {
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        widen();
+    }
+    // Qt sizes the box again whenever its layout changes.
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            widen();
+        return handled;
+    }
+
+  private:
+    void widen() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label || !screen())
+            return;
+        layout()->activate();
+        const int around = layout()->totalMinimumSize().width() - label->minimumSizeHint().width();
+        const int lines = label->fontMetrics().boundingRect(QRect(), 0, label->text()).width();
+        QFont title_font = font();
+        title_font.setBold(true);
+        const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        // The title bar's icon and three buttons, about as wide as the bar is
+        // high, and as much room again on either side of the title.
+        const int title = QFontMetrics(title_font).horizontalAdvance(windowTitle()) + 6 * title_bar;
+        const int wide = qMax(title, qMin(around + lines, screen()->availableGeometry().width()));
+        if (wide > width())
+            setFixedSize(wide, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wide)
+                                                             : layout()->totalMinimumSize().height());
+    }
+};
+
 class RealDialogs : public Dialogs {
   public:
     void message(const QString& text, const QString& title, MessageIcon icon) override {
-        QMessageBox box;
+        MessageBox box;
         box.setWindowTitle(title);
         box.setTextFormat(Qt::PlainText);
         box.setText(with_line_feeds(text));

@@ -2,13 +2,54 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QStyleHints>
+#include <QWindow>
 
 #include "ui/bitmaps.h"
 #include "ui/look.h"
 #include "ui/platform.h"
 
 namespace vellimar {
+
+namespace {
+
+// What the user did last, whichever window it went to: a key, or a mouse
+// button pressed at a time of the window system's clock.
+class InputWatch : public QObject {
+  public:
+    bool keyboard = false;
+    bool pressed = false;
+    quint64 pressTime = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            keyboard = true;
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            keyboard = false;
+            pressed = true;
+            pressTime = static_cast<QInputEvent*>(event)->timestamp();
+        }
+        return false;
+    }
+};
+
+InputWatch& input_watch() {
+    static InputWatch* const watch = [] {
+        auto* made = new InputWatch;
+        QCoreApplication::instance()->installEventFilter(made);
+        return made;
+    }();
+    return *watch;
+}
+
+} // namespace
+
+bool last_input_was_keyboard() {
+    return input_watch().keyboard;
+}
 
 Screen::Screen(const char* name, const QString& title, int width_twips, int height_twips)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -22,6 +63,7 @@ Screen::Screen(const char* name, const QString& title, int width_twips, int heig
     palette.setColor(QPalette::Window, ScreenBlue);
     setPalette(palette);
     setFont(screen_font());
+    input_watch();
 }
 
 void Screen::activate() {
@@ -42,8 +84,37 @@ void Screen::showEvent(QShowEvent* event) {
             QRect area = screen->availableGeometry();
             move(area.center() - rect().center());
         }
+        windowHandle()->installEventFilter(this);
     }
+    const InputWatch& input = input_watch();
+    shownByClick_ = input.pressed && !input.keyboard;
+    showingPress_ = input.pressTime;
+    // Shown by the mouse (or at start), no control has the keyboard until
+    // the first Tab; the window itself holds it. From the keyboard, the
+    // focus goes where it always went.
+    if (!input.keyboard)
+        setFocus(Qt::OtherFocusReason);
+    else if (focusWidget() == this)
+        clearFocus();
     QWidget::showEvent(event);
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        const quint64 at = static_cast<QMouseEvent*>(event)->timestamp();
+        const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        if (shownByClick_ && at >= showingPress_ && at - showingPress_ < quint64(interval))
+            ignoringClick_ = true;
+        return ignoringClick_;
+    }
+    if (type == QEvent::MouseButtonRelease && ignoringClick_) {
+        ignoringClick_ = static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+        return true;
+    }
+    return false;
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

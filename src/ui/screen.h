@@ -23,9 +23,18 @@ class Screen : public QWidget {
     void showEvent(QShowEvent* event) override;
     // Closing the window ends the program.
     void closeEvent(QCloseEvent* event) override;
+    // Holds back the rest of a double-click that showed this screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool placed_ = false;
+    // The time of the mouse press of the click that showed the screen.
+    bool shownByClick_ = false;
+    quint64 showingPress_ = 0;
+    bool ignoringClick_ = false;
 };
+
+// Whether the user's last input was a key, rather than the mouse.
+bool last_input_was_keyboard();
 
 } // namespace vellimar

@@ -200,7 +200,7 @@ def run(app):
     popup = wait("the runtime list", lambda: showing(children(runtime)[0]) and children(runtime)[0])
     do(wait("60 min./ 1 hour", lambda: find(popup, "list item", "60 min./ 1 hour")), "Toggle")
     do(runtime, "Press")
-    wait("the runtime chosen", lambda: runtime.name == "60 min./ 1 hour" and not showing(popup))
+    wait("the runtime chosen", lambda: runtime.name == "Desired runtime" and not showing(popup))
     volt = find(loads, "radio button", "230 Volt")
     do(volt, "Toggle")
     wait("230 Volt chosen", lambda: volt.getState().contains(pyatspi.STATE_CHECKED))

@@ -13,7 +13,7 @@ window_of() { # title -> id of the visible window with that title, waiting up to
 
 click_twips() { # window x y: a left click at a point given in twips of the window (SCALE: scale factor)
     local scale=${SCALE:-1}
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    read -r X Y < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {print x, $NF}')
     xdotool mousemove $((X + $2 * scale / 15)) $((Y + $3 * scale / 15)) click 1
-    sleep 0.3
+    sleep 0.5 # beyond the double-click interval: a quicker click on a new screen is held back
 }

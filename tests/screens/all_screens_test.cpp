@@ -1,5 +1,6 @@
 // One table across all screens each: pressed look, help, closing, keyboard
 // order and every visible text.
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -143,11 +144,53 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
                 walked << at->objectName();
         EXPECT_EQ(walked, order) << form;
     }
+    // Shown from the keyboard, the first control has the keyboard; after a click, none until Tab.
+    for (const auto& [form, order] : std::vector(std::begin(orders), std::end(orders) - 1)) {
+        for (bool keyboard : {true, false}) {
+            keyboard ? QTest::keyClick(&screen("Form3"), Qt::Key_Shift) : click(&screen("Form3"));
+            screen("Form3").activateWindow();
+            ASSERT_TRUE(keyboard || QTest::qWaitForWindowActive(&screen("Form3")));
+            screen(form).hide();
+            screen(form).show();
+            screen(form).activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&screen(form)));
+            if (!keyboard) {
+                EXPECT_EQ(QApplication::focusWidget(), &screen(form)) << form;
+                QTest::keyClick(screen(form).windowHandle(), Qt::Key_Tab);
+            }
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), order.first()) << form << keyboard;
+            QTest::keyClick(screen(form).windowHandle(), Qt::Key_Return); // the menu's first button opens
+        }
+    }
     auto* help = find<ImageButton>("Form6", "Image7");
     help->setFocus();
     QTest::keyClick(help, Qt::Key_Space);
     QTest::keyClick(help, Qt::Key_Return);
-    EXPECT_EQ(fakes.dialogs.messages.size(), 2);
+    EXPECT_TRUE(fakes.dialogs.messages.size() == 1 && !screen("Form6").isVisible());
+}
+
+// The second click of a double-click ends on the screen the first showed; a later click goes on.
+TEST_F(AllScreens, TheSecondClickOfADoubleClickStaysOnTheScreenItShowed) {
+    for (const char* name : {"Image2", "Image3"}) {
+        const QPoint at = find("Form1", name)->geometry().center();
+        click(find("Form1", name));
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 100;
+        QTest::mouseClick(screen("Form6").windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_TRUE(screen("Form6").isVisible()) << name;
+        QTest::mouseClick(screen("Form6").windowHandle(), Qt::LeftButton, {}, at);
+        ASSERT_TRUE(screen("Form2").isVisible() && !screen("Form6").isVisible()) << name;
+    }
+}
+
+TEST_F(AllScreens, ClickingTheTextBesideAnOptionOrTickBoxClicksIt) {
+    const std::tuple<const char*, const char*, const char*> labels[] = {
+        {"Form1", "Label6", "Option2"}, {"Form1", "Label5", "Option1"}, {"Form4", "Label5", "Check1"},
+        {"Form4", "Label6", "Check2"},  {"Form4", "Label7", "Check3"},  {"Form4", "Label8", "Check4"},
+        {"Form4", "Label9", "Check5"},  {"Form4", "Label3", "Check6"}};
+    for (const auto& [form, label, name] : labels) {
+        click(find(form, label));
+        EXPECT_TRUE(find(form, name)->property("checked").toBool() && find(form, name)->hasFocus()) << label;
+    }
 }
 
 TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
@@ -219,6 +262,8 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
     EXPECT_EQ(find<QWidget>("Form5", "Command1")->property("text").toString(), "Print This Document");
     EXPECT_EQ(find<QWidget>("Form5", "Command2")->property("text").toString(), "Back");
     EXPECT_EQ(find<QWidget>("Form1", "Combo1")->property("currentText").toString(), "Select Runtime...");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("Form1", "Combo1"))->text(QAccessible::Name),
+              "Desired runtime");
 }
 
 } // namespace
