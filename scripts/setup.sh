@@ -11,6 +11,8 @@ packages=(
     fonts-liberation
     xvfb xauth xdotool libx11-6 python3
     dbus-daemon at-spi2-core python3-pyatspi
+    # the screen reader for the accessibility test, speaking into a file
+    orca speech-dispatcher speech-dispatcher-espeak-ng python3-speechd gir1.2-wnck-3.0 openbox
     desktop-file-utils appstream dpkg-dev
     libcups2-dev cups printer-driver-cups-pdf poppler-utils
     imagemagick # import, for tools/screenshots.sh
