@@ -33,13 +33,19 @@ fail() {
     exit 1
 }
 
+# Orca does not start while another Orca of the same user runs: one run at
+# a time, and none beside a desktop's own Orca.
+touch "$spoken"
+exec 9>"${TMPDIR:-/tmp}/vellimar-orca-test.lock"
+flock -w 80 9 || fail "another run of this test holds the lock"
+! pgrep -u "$(id -u)" -x orca >/dev/null || fail "an Orca of this user runs already"
+
 # Speech Dispatcher without a sound server: ALSA into a null device, and a
 # voice that appends each text to the transcript.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS XDG_CONFIG_HOME XDG_DATA_HOME
 mkdir -p "$HOME/.config/speech-dispatcher/modules" "$work/run" "$work/prefs"
 chmod 700 "$work/run"
-touch "$spoken"
 printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
 cat >"$HOME/.config/speech-dispatcher/speechd.conf" <<EOF
 AudioOutputMethod "alsa"
