@@ -127,12 +127,17 @@ TEST_F(LoadListTest, AScreenReaderChoosesThroughActionsAndReadsTheResults) {
     act(list().runtimeBox, QAccessibleActionInterface::showMenuAction());
     list().runtimeBox->view()->setCurrentIndex(list().runtimeBox->model()->index(2, 0));
     act(list().runtimeBox, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list().runtimeIndex(), 2);
     act(list().suggestButton, QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(results().isVisible());
     const auto read = [](QWidget* control, QAccessible::Text text) {
         return QAccessible::queryAccessibleInterface(control)->text(text);
     };
     EXPECT_EQ(read(results().infoButtons[3], QAccessible::Description), "230 c3 f4");
+    // Screen readers find each control's place in the window from the control.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&results());
+    for (int i = 0; i < window->childCount(); ++i)
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
     EXPECT_EQ(read(results().totalLabel, QAccessible::Name) + read(results().runtimeLabel, QAccessible::Name),
               " 24560 min./ 1 hour");
 }
