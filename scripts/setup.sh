@@ -19,6 +19,8 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils python3 python3-xlib
     dbus-daemon at-spi2-core python3-pyatspi
+    # the screen reader for the accessibility test, speaking into a file
+    orca speech-dispatcher speech-dispatcher-espeak-ng python3-speechd gir1.2-wnck-3.0
     desktop-file-utils appstream lintian file man-db
     cups printer-driver-cups-pdf poppler-utils
     imagemagick openbox # import and a window manager, for tools/screenshots.sh

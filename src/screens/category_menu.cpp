@@ -1,5 +1,7 @@
 #include "screens/category_menu.h"
 
+#include <QLabel>
+
 #include "core/own_va.h"
 #include "screens/computer_estimator.h"
 #include "screens/load_list_screen.h"
@@ -41,6 +43,9 @@ CategoryMenu::CategoryMenu(Screens& screens)
         {"Label6", Kind::Caption, 360, 4425, 975, 225, "Main Menu", Font::Bold},
     });
     // clang-format on
+    // Heard as the screen appears: which screen this is (its title is the
+    // load list's too), and what to do here.
+    setAccessibleDescription(QStringLiteral("Category menu. ") + control<QLabel>(this, "Label7")->text());
     computerButton = control<ImageButton>(this, "Image1");
     serverButton = control<ImageButton>(this, "Image2");
     networkButton = control<ImageButton>(this, "Image3");

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "core/computer_estimate.h"
@@ -62,6 +63,8 @@ ComputerEstimator::ComputerEstimator(Screens& screens)
         {"Label1", Kind::Caption, 2880, 4665, 1275, 510, " Add This System", Font::Heading, true},
     });
     // clang-format on
+    setAccessibleDescription(QStringLiteral("General computer estimator. ") +
+                             control<QLabel>(this, "Label4")->text());
     typeBox = control<QComboBox>(this, "Combo3");
     processorBox = control<QComboBox>(this, "Combo1");
     monitorBox = control<QComboBox>(this, "Combo2");

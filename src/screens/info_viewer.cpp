@@ -60,10 +60,13 @@ InfoViewer::InfoViewer(Screens& screens)
 
     printButton = make_control<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
                                             QStringLiteral("Print This Document"));
+    // Return presses a focused button here too, as on every other screen.
+    printButton->setAutoDefault(true);
     connect(printButton, &QPushButton::clicked, this, &InfoViewer::printDocument);
 
     backButton =
         make_control<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
+    backButton->setAutoDefault(true);
     connect(backButton, &QPushButton::clicked, this, &InfoViewer::back);
 
     modelLabel = make_control<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
@@ -73,6 +76,7 @@ InfoViewer::InfoViewer(Screens& screens)
     noticeLabel = make_control<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
                                        QStringLiteral("Product information for this model:"));
     noticeLabel->setTextFormat(Qt::PlainText);
+    setAccessibleDescription(noticeLabel->text());
     // Labels lie beneath the buttons, which overlap the notice's area.
     noticeLabel->lower();
     modelLabel->lower();

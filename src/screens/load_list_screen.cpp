@@ -11,6 +11,7 @@
 #include "screens/category_menu.h"
 #include "screens/results_screen.h"
 #include "screens/screens.h"
+#include "ui/accessibility.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
 #include "ui/platform.h"
@@ -66,7 +67,14 @@ LoadListScreen::LoadListScreen(Screens& screens)
     totalBox->setText(QStringLiteral("0"));
     volts120Option->setChecked(true);
 
-    label_controls(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
+    // Screen readers read each option once, in its group; the labels beside
+    // them carry the same words as the options' names.
+    setAccessibleDescription(QStringLiteral("Load list"));
+    read_current_item_on_focus(itemList);
+    group_options(this, QStringLiteral("Voltage"), {volts120Option, volts230Option});
+    hide_from_screen_readers(control<QWidget>(this, "Label5"));
+    hide_from_screen_readers(control<QWidget>(this, "Label6"));
+    click_through_labels(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
     runtimeBox->setEditable(true);
     runtimeBox->setInsertPolicy(QComboBox::NoInsert);
     runtimeBox->setCompleter(nullptr);
@@ -92,6 +100,11 @@ void LoadListScreen::appendItem(const LoadItem& item) {
     itemList->addItem(QString::fromStdString(item.description));
     vaList->addItem(QString::fromStdString(item.va_text));
     updateTotal();
+    // The new item is the current one, and the list the first thing the
+    // keyboard meets: arriving back here, a screen reader reads the list and
+    // the item just added.
+    itemList->setCurrentRow(itemList->count() - 1);
+    itemList->setFocus();
 }
 
 void LoadListScreen::updateTotal() {

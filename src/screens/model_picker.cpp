@@ -53,6 +53,7 @@ template <typename T, typename TextOf> void sort_alphabetically(std::vector<T>& 
 
 ModelPicker::ModelPicker(Screens& screens)
     : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475), screens_(screens) {
+    setAccessibleDescription(QStringLiteral("Model picker"));
     // clang-format off
     lay_out(this, {
         {"manuf", Kind::List, 390, 555, 4455, 1035},

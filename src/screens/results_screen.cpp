@@ -122,9 +122,10 @@ ResultsScreen::ResultsScreen(Screens& screens)
     runtimeLabel = control<QLabel>(this, "Label9");
     // Screen readers read each value by its heading, and each class as its
     // caption and its model.
-    totalLabel->setAccessibleName(QStringLiteral("Total VA"));
-    runtimeLabel->setAccessibleName(QStringLiteral("Desired runtime"));
-    label_controls(this, {{"Label4", "res(0)"},
+    setAccessibleDescription(QStringLiteral("Suggested models"));
+    label_controls(this, {{"Label2", "Label1"},
+                          {"Label3", "Label9"},
+                          {"Label4", "res(0)"},
                           {"Label5", "res(1)"},
                           {"Label6", "res(2)"},
                           {"Label7", "res(3)"},
@@ -149,8 +150,13 @@ void ResultsScreen::load() {
 }
 
 void ResultsScreen::showModels(const ClassTexts& models) {
-    for (int k = 0; k < UpsClassCount; ++k)
-        modelLabels[k]->setText(QString::fromStdString(models[k]));
+    for (int k = 0; k < UpsClassCount; ++k) {
+        const QString model = QString::fromStdString(models[k]);
+        modelLabels[k]->setText(model);
+        // Tabbing from "i" to "i", a screen reader reads each class's model.
+        infoButtons[k]->setAccessibleDescription(model.trimmed().isEmpty() ? QStringLiteral("No model")
+                                                                           : model);
+    }
 }
 
 void ResultsScreen::showHeader(const QString& runtime, const QString& total) {

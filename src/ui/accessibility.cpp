@@ -2,12 +2,16 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
 
 #include "ui/image_button.h"
 
@@ -16,6 +20,9 @@ namespace vellimar {
 namespace {
 
 const char* const HiddenFromScreenReaders = "vellimar_hidden_from_screen_readers";
+// On a group of options: its name; on an option: the group it belongs to.
+const char* const GroupName = "vellimar_group_name";
+const char* const OptionGroup = "vellimar_option_group";
 
 bool hidden(const QAccessibleInterface* control) {
     return control && control->object() && control->object()->property(HiddenFromScreenReaders).toBool();
@@ -78,8 +85,69 @@ class WindowInterface : public QAccessibleWidget {
             if (child && !hidden(child))
                 shown.append(child);
         }
+        for (QObject* group : widget()->children()) {
+            if (group->property(GroupName).isValid())
+                shown.append(QAccessible::queryAccessibleInterface(group));
+        }
         return shown;
     }
+};
+
+// A group of options that has no widget of its own: a name that the
+// options point to as their label.
+class GroupInterface : public QAccessibleObject {
+  public:
+    explicit GroupInterface(QObject* group) : QAccessibleObject(group) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Name ? object()->property(GroupName).toString() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
+    QAccessible::State state() const override { return {}; }
+};
+
+// An option button, labelled by its group where it has one: a screen reader
+// reads the label as the group's name, so the label beside the option would
+// be read twice, once as the group and once as the option.
+class OptionInterface : public QAccessibleWidget {
+  public:
+    explicit OptionInterface(QRadioButton* option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option()->isChecked();
+        return state;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related;
+        auto* group = option()->property(OptionGroup).value<QObject*>();
+        if ((match & QAccessible::Label) && group)
+            related.append({QAccessible::queryAccessibleInterface(group), QAccessible::Label});
+        return related + QAccessibleWidget::relations(match);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList(toggleAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != toggleAction() && action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        if (option()->isVisible() && option()->isEnabled())
+            option()->click();
+    }
+
+  private:
+    QRadioButton* option() const { return static_cast<QRadioButton*>(widget()); }
 };
 
 // A label named apart from its text ("Total VA" beside " 450"), or named
@@ -247,8 +315,10 @@ class MessageIconInterface : public QAccessibleWidget {
 QAccessibleInterface* interface_for(const QString& class_name, QObject* object) {
     // Asked for the object's own class only, so that Qt's interfaces for the
     // classes beneath (and for its own dialogs) stay as they are.
-    if (!object || !object->isWidgetType() || class_name != QLatin1String(object->metaObject()->className()))
+    if (!object || class_name != QLatin1String(object->metaObject()->className()))
         return nullptr;
+    if (!object->isWidgetType())
+        return object->property(GroupName).isValid() ? new GroupInterface(object) : nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (auto* button = qobject_cast<ImageButton*>(widget))
         return new ButtonInterface(button);
@@ -258,6 +328,8 @@ QAccessibleInterface* interface_for(const QString& class_name, QObject* object) 
         return new WindowInterface(widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         return new ComboInterface(combo);
+    if (auto* option = qobject_cast<QRadioButton*>(widget))
+        return new OptionInterface(option);
     auto* label = qobject_cast<QLabel*>(widget);
     if (!label)
         return nullptr;
@@ -276,6 +348,28 @@ void install_accessibility() {
 
 void hide_from_screen_readers(QWidget* caption) {
     caption->setProperty(HiddenFromScreenReaders, true);
+}
+
+void read_current_item_on_focus(QAbstractItemView* list) {
+    QObject::connect(qApp, &QApplication::focusChanged, list, [list](QWidget*, QWidget* now) {
+        if (now != list)
+            return;
+        // After Qt's own report that the list has the focus.
+        QTimer::singleShot(0, list, [list] {
+            if (!list->hasFocus() || !list->currentIndex().isValid())
+                return;
+            QAccessibleEvent event(list, QAccessible::Focus);
+            event.setChild(list->currentIndex().row());
+            QAccessible::updateAccessibility(&event);
+        });
+    });
+}
+
+void group_options(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options) {
+    auto* group = new QObject(screen);
+    group->setProperty(GroupName, name);
+    for (QWidget* option : options)
+        option->setProperty(OptionGroup, QVariant::fromValue(group));
 }
 
 } // namespace vellimar

@@ -3,6 +3,10 @@
 // pictures to Qt, and their captions are separate labels; without these
 // interfaces a screen reader meets an unpressable picture and then its
 // caption a second time.
+#include <QString>
+#include <initializer_list>
+
+class QAbstractItemView;
 class QWidget;
 
 namespace vellimar {
@@ -16,11 +20,21 @@ namespace vellimar {
 //    by another label (a model under its class): their own name, with the
 //    label's text readable as text;
 //  - combo boxes: as Qt has them, with a way to choose an item;
+//  - option buttons put in a group below: read as the group's members;
 //  - message box icons: named for the kind of message.
 void install_accessibility();
 
 // Leaves a button's caption label out of what screen readers read: the
 // button already carries the caption as its name.
 void hide_from_screen_readers(QWidget* caption);
+
+// Reads a list's current item when the list gets the focus. Qt reports the
+// item only when it becomes current while the list has the focus, so an
+// item made current before (the one just added) would go unread.
+void read_current_item_on_focus(QAbstractItemView* list);
+
+// Puts option buttons that stand loose on a screen into a group that screen
+// readers name once, before the option ("Voltage", "120 Volt").
+void group_options(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options);
 
 } // namespace vellimar

@@ -53,6 +53,8 @@ Bitmap bitmap_of(const LayoutRow& row) {
 
 // A click on the text beside an option button or a tick box is a click on
 // the button, as where the text is part of the button.
+constexpr const char* ClickTarget = "clickTarget";
+
 class LabelClicks : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -60,7 +62,7 @@ class LabelClicks : public QObject {
             return false;
         auto* label = static_cast<QLabel*>(watched);
         auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* button = qobject_cast<QAbstractButton*>(label->buddy());
+        auto* button = qobject_cast<QAbstractButton*>(label->property(ClickTarget).value<QObject*>());
         if (!button || mouse->button() != Qt::LeftButton ||
             !label->rect().contains(mouse->position().toPoint()))
             return false;
@@ -134,12 +136,21 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
 
 void label_controls(const QWidget* screen,
                     std::initializer_list<std::pair<const char*, const char*>> labels) {
-    static LabelClicks clicks;
     for (auto [label_name, labelled] : labels) {
         auto* label = control<QLabel>(screen, label_name);
         label->setBuddy(control<QWidget>(screen, labelled));
         if (qobject_cast<QAbstractButton*>(label->buddy()))
-            label->installEventFilter(&clicks);
+            click_through_labels(screen, {{label_name, labelled}});
+    }
+}
+
+void click_through_labels(const QWidget* screen,
+                          std::initializer_list<std::pair<const char*, const char*>> labels) {
+    static LabelClicks clicks;
+    for (auto [label_name, button] : labels) {
+        auto* label = control<QLabel>(screen, label_name);
+        label->setProperty(ClickTarget, QVariant::fromValue<QObject*>(control<QAbstractButton>(screen, button)));
+        label->installEventFilter(&clicks);
     }
 }
 

@@ -51,6 +51,11 @@ void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows);
 // Each label names the control beside it for screen readers.
 void label_controls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels);
 
+// A click on each label is a click on the option button or tick box beside it
+// (label_controls does this too where the control is a button).
+void click_through_labels(const QWidget* screen,
+                          std::initializer_list<std::pair<const char*, const char*>> labels);
+
 // The control named `name` on `screen`; the layout guarantees it exists.
 template <typename W> W* control(const QWidget* screen, const char* name) {
     W* found = screen->findChild<W*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);

@@ -1,5 +1,7 @@
 // The load list screen with its suggestion, the results screen and the
 // product information viewer over it.
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -109,6 +111,35 @@ TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
         click(results().modifyButton);
         EXPECT_EQ(list().runtimeText() + QString::number(list().runtimeIndex()), "60 min./ 1 hour-1");
     }
+}
+
+// What a screen reader does without the keyboard: choose the voltage and
+// the runtime and press the button through their actions; then what it reads
+// on the results: each value by itself, each "i" button with its model.
+TEST_F(LoadListTest, AScreenReaderChoosesThroughActionsAndReadsTheResults) {
+    const auto act = [](QWidget* control, const QString& action) {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+    };
+    list().appendItem({"Router", " 245"});
+    QAccessibleInterface* volts230 = QAccessible::queryAccessibleInterface(list().volts230Option);
+    EXPECT_EQ(volts230->relations(QAccessible::Label).value(0).first->text(QAccessible::Name), "Voltage");
+    act(list().volts230Option, QAccessibleActionInterface::toggleAction());
+    act(list().runtimeBox, QAccessibleActionInterface::showMenuAction());
+    list().runtimeBox->view()->setCurrentIndex(list().runtimeBox->model()->index(2, 0));
+    act(list().runtimeBox, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list().runtimeIndex(), 2);
+    act(list().suggestButton, QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(results().isVisible());
+    const auto read = [](QWidget* control, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(control)->text(text);
+    };
+    EXPECT_EQ(read(results().infoButtons[3], QAccessible::Description), "230 c3 f4");
+    // Screen readers find each control's place in the window from the control.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&results());
+    for (int i = 0; i < window->childCount(); ++i)
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+    EXPECT_EQ(read(results().totalLabel, QAccessible::Name) + read(results().runtimeLabel, QAccessible::Name),
+              " 24560 min./ 1 hour");
 }
 
 class ResultsTest : public ScreenTest {
