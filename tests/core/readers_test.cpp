@@ -108,7 +108,7 @@ TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
             opening = reader.error();
         }
         EXPECT_EQ(opening, expected);
-        EXPECT_FALSE(reader.next(line));
+        EXPECT_FALSE(reader.next(line) || reader.skip_to_line_containing("x"));
     }
     setlocale(LC_ALL, "C");
     setenv("LANGUAGE", language.c_str(), 1);

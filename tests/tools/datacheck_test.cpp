@@ -153,6 +153,8 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {replace_line(good, 3, "Belmont,B1,\t20 VA "), {}},
         {replace_line(good, 3, "Bel\0mont\xC2\xA0" "B1\xEF\xBB\xBF"s),
          {"server.txt:3: the line \"Bel\\0mont<U+00A0>B1<U+FEFF>\"" + NoCommas}},
+        {replace_line(good, 3, std::string(61, 'x')), // quoted up to 60 bytes
+         {"server.txt:3: the line \"" + std::string(60, 'x') + "...\"" + NoCommas}},
         {replace_line(good, 3, "Belmont,B1,0"),
          {"server.txt:3: the VA \"0\" does not read as a number from 1 to 5000."}},
         {replace_line(good, 3, "Belmont,,300"), {"server.txt:3: the model is empty."}},
