@@ -97,7 +97,6 @@ namespace {
 // Both bounds inclusive; every record is checked, so a fault anywhere in the
 // table is reported, not only one before the matches.
 bool match_lines(LineReader& lines, double total, std::vector<std::string>& records, std::string& error) {
-    records.clear();
     std::string_view line;
     std::string reason;
     bool any_record = false;
