@@ -27,6 +27,7 @@
 #include "app/registry.h"
 #include "core/product_info.h"
 #include "core/runtime_table.h"
+#include "core/ups_classes.h"
 #include "screens/info_viewer.h"
 #include "screens/load_list_screen.h"
 #include "screens/model_picker.h"
@@ -56,17 +57,6 @@ void check_no_message(const std::string& where) {
     check(fakes->dialogs.messages.isEmpty(), where + " showed a message");
 }
 
-// Writes `file` once, with CR LF line ends as the shipped files have.
-template <typename Write> const fs::path& data_file(const char* name, Write write) {
-    static const fs::path path = [&] {
-        std::ofstream out(folder / name, std::ios::binary);
-        write(out);
-        check(out.good(), std::string("writing ") + name);
-        return folder / name;
-    }();
-    return path;
-}
-
 // The floors, standard library only.
 std::size_t count_lines(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -84,6 +74,20 @@ std::size_t read_bytes(const fs::path& file) {
         content.append(block, got);
     return content.size();
 }
+// Writes `file` once, with CR LF line ends as the shipped files have.
+template <typename Write> const fs::path& data_file(const char* name, Write write) {
+    static const fs::path path = [&] {
+        std::ofstream out(folder / name, std::ios::binary);
+        write(out);
+        out.close();
+        check(out.good(), std::string("writing ") + name);
+        std::printf("%s: %zu lines, %.1f MB\n", name, count_lines(folder / name),
+                    fs::file_size(folder / name) / 1e6);
+        return folder / name;
+    }();
+    return path;
+}
+
 template <typename Floor> void floor_case(benchmark::State& state, const fs::path& file, Floor floor) {
     std::size_t result = 0;
     for (auto _ : state)
@@ -96,6 +100,7 @@ template <typename Floor> void floor_case(benchmark::State& state, const fs::pat
 constexpr int Bands = 142858, Total = 2500, RuntimeIndex = 2; // "60 min./ 1 hour", field 4
 const char* const Families[] = {"Korr Personal", "Korr Pro", "Korr Webline", "Brisk",
                                 "Brisk RM",      "PanoPro",  "Corehall"};
+static_assert(std::size(Families) == UpsClassCount, "a product family for each UPS class");
 std::string table_field(int band, int ups_class, int field) {
     const char* const suffixes[] = {"", " XL", " + 1 pack", " + 2 packs", " + 4 packs", " + 8 packs"};
     if (field == 1)
@@ -106,7 +111,7 @@ const fs::path& runtime_table() {
     return data_file("230.txt", [](std::ofstream& out) {
         for (int i = 1; i <= Bands; ++i) {
             const int band = i == Bands ? Total : i == Total ? Bands : i;
-            for (int k = 0; k < 7; ++k) {
+            for (int k = 0; k < UpsClassCount; ++k) {
                 out << band << '-' << band;
                 for (int field = 1; field <= 7; ++field)
                     out << '\t' << table_field(band, k, field);
@@ -120,7 +125,8 @@ void BM_MatchingRecords(benchmark::State& state) {
     std::vector<std::string> records;
     std::string error;
     for (auto _ : state)
-        check(matching_records(runtime_table().string(), Total, records, error) && records.size() == 7,
+        check(matching_records(runtime_table().string(), Total, records, error) &&
+                  records.size() == UpsClassCount,
               error);
 }
 void BM_Suggest(benchmark::State& state) {
@@ -139,7 +145,7 @@ void BM_Suggest(benchmark::State& state) {
         QApplication::processEvents();
     }
     check_no_message("Suggest a UPS");
-    for (int k = 0; k < 7; ++k)
+    for (int k = 0; k < UpsClassCount; ++k)
         check(results.modelLabels[k]->text().toStdString() == table_field(Total, k, RuntimeIndex + 2),
               "class " + std::to_string(k) + " shows another model");
     check(results.isVisible() && results.totalLabel->text() == QStringLiteral(" 2500"), "no results shown");
@@ -198,6 +204,7 @@ const fs::path& equipment_list() {
 }
 ModelPicker& open_picker() {
     equipment_list();
+    registry().reset(); // each group of cases starts with fresh screens
     ModelPicker& picker = registry().modelPicker();
     picker.setCategory(QStringLiteral("server"), QString(), QString());
     picker.show();
@@ -290,6 +297,7 @@ void BM_ReadProductSection(benchmark::State& state) {
 }
 void BM_Showinfo(benchmark::State& state) {
     product_file();
+    registry().reset();
     registry().loadList().volts230Option->setChecked(true); // 230 V: prod230.txt
     InfoViewer& viewer = registry().infoViewer();
     viewer.show();

@@ -124,11 +124,11 @@ const std::string RuntimeRefusal = "You need to select a runtime";
 const std::string ItemsRefusal = "You need to select items before a UPS can be suggested";
 const std::string LimitRefusal = "Sorry, Vellimar does not offer UPSs that can accomodate loads over 5000 VA";
 
-// Seven records of one band, each field the runtime's first word, then
+// A record of one band for each class, each field the runtime's first word, then
 // `tag` and the class.
 std::string table(const std::string& tag) {
     std::string text;
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < UpsClassCount; ++k) {
         text += "1-5000";
         for (const char* field : {"free ", "15 ", "30 ", "60 ", "120 ", "240 ", "480 "})
             text += "\t" + (field + tag) + std::to_string(k);

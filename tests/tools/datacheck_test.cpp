@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/product_info.h"
+#include "core/ups_classes.h"
 
 namespace vellimar::datacheck {
 namespace {
@@ -20,10 +21,10 @@ Strings formatted(const std::vector<Finding>& findings) {
     return lines;
 }
 
-// Seven records of a load band, every model of a known family.
+// A record of a load band for each class, every model of a known family.
 std::string band(const std::string& load_band) {
     std::string records;
-    for (int ups_class = 0; ups_class < 7; ++ups_class)
+    for (int ups_class = 0; ups_class < UpsClassCount; ++ups_class)
         records +=
             load_band + "\thint\tKorr Pro 500\tKorr Pro 500\tWebline 1000\tQN 2000\tQN 2000 + 1 pack\t\r\n";
     return records;
