@@ -1,9 +1,6 @@
-// The selector's heavy cases, each next to its floor: what any program must
-// at least do for the same job (read the same lines, sort the same names).
-// The data files are written on first use into a fresh temporary folder, the
-// working directory while the cases run; the screens run on Qt's offscreen
-// platform with the platform fakes in place. Every case checks what it
-// produced, so a broken case never reports a speed. See docs/performance.md.
+// The selector's heavy cases, each next to its floor: what any program must at
+// least do for the same job. Every case checks what it produced, so a broken
+// case never reports a speed. How to run and read it: docs/performance.md.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -323,8 +320,7 @@ void BM_RepaintViewer(benchmark::State& state) {
     }
 }
 
-// The console output as usual, then each case's median (or its single run)
-// next to its floor, and the targets.
+// The console output, then each case's median (or single run) to its floor's.
 class Summary : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
