@@ -338,7 +338,8 @@ class Summary : public benchmark::ConsoleReporter {
             {"BM_Suggest", "BM_ReadTableLines", 1.5}, {"BM_Suggest", "BM_ReadTableBytes", 0},
             {"BM_MatchingRecords", "BM_ReadTableLines", 0}, {"BM_Getmanufs", "BM_ReadSortMakers", 2},
             {"BM_Showinfo", "BM_ReadProductLines", 1.5}, {"BM_Showinfo", "BM_ReadProductBytes", 0},
-            {"BM_ReadProductSection", "BM_ReadProductLines", 0}, {"BM_RepaintViewer", "BM_ReadProductLines", 0},
+            {"BM_ReadProductSection", "BM_ReadProductLines", 0},
+            {"BM_RepaintViewer", "BM_ReadProductLines", 0},
             {"BM_Getmanufs", "", 100}, {"BM_ModelFill", "", 100}, {"BM_VaUpdate", "", 0}};
         // clang-format on
         std::printf("\nSummary (median real time, or the single run's):\n");

@@ -43,7 +43,8 @@ TEST(LenientParse, LeadingNumberWithBlanksTabsAndLineFeedsIgnoredAnywhere) {
 TEST(NumberToText, LeadingSpaceOrMinusAndNoTrailingZeros) {
     const std::pair<double, const char*> cases[] = {
         {450, " 450"}, {1.0, " 1"}, {107.5, " 107.5"}, {-3.25, "-3.25"}, {-0.0, " 0"}, {NAN, " 0"},
-        {0.1 + 0.2, " 0.3"}, {1e16, " 1E+16"}, {Inf, " 1.79769313486232E+308"}, {-Inf, "-1.79769313486232E+308"}};
+        {0.1 + 0.2, " 0.3"}, {1e16, " 1E+16"}, {Inf, " 1.79769313486232E+308"},
+        {-Inf, "-1.79769313486232E+308"}};
     for (auto [value, text] : cases)
         EXPECT_EQ(number_to_text(value), text) << value;
     const std::pair<std::int64_t, const char*> whole[] = {

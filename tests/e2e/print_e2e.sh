@@ -41,7 +41,8 @@ set_up_queue() {
         [ "$(id -u)" -eq 0 ] || fail "the print queue $queue is missing, and only root can add it"
         ppd=$(timeout 60 lpinfo -m 2>/dev/null | awk 'tolower($0) ~ /cups-pdf/ { print $1; exit }')
         [ -n "$ppd" ] || fail "CUPS knows no cups-pdf driver (lpinfo -m)"
-        timeout 30 lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" || fail "lpadmin could not add the queue $queue"
+        timeout 30 lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" ||
+            fail "lpadmin could not add the queue $queue"
     fi
     if [ "$(id -u)" -eq 0 ]; then
         timeout 10 cupsenable "$queue" && timeout 10 cupsaccept "$queue" && timeout 10 lpadmin -d "$queue"
