@@ -297,6 +297,13 @@ std::string many_sections() {
     return sections;
 }
 const std::string Many = many_sections();
+// More lines before the first separator than a block holds, ended by lone CRs.
+std::string cr_lines(int count) {
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += "intro\r";
+    return lines;
+}
 const std::string KorrWebline = "Korr Webline - line interactive\r\nKorr Webline body\r\n\r\n";
 const std::string WeblineOffice = "Webline Office - with USB\r\nWebline Office body\r\n";
 
@@ -313,6 +320,7 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {Catalogue, "Webline", KorrWebline, ""},
         {Catalogue, "Tandor", "", ""},
         {Many + "----------\r\nx\r\nTandor\r\nbody\r\n", "Tandor", "Tandor\r\nbody\r\n", ""},
+        {cr_lines(50000) + "----------\rx\rTandor\rbody\r", "Tandor", "Tandor\r\nbody\r\n", ""},
         {"x\r\n" + Longest + "\r\n----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
         {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
         {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",

@@ -162,6 +162,8 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {replace_line(good, 3, " \t,B1,300"), {"server.txt:3: the manufacturer is empty."}},
         {good + "Arcturon,Velantra 130,300\r\n",
          {"server.txt:4: the manufacturer \"Arcturon\" already has" + apart}},
+        {good + std::string(65537, 'x'),
+         {"server.txt: The data file \"server.txt\" cannot be used: line 4 is longer than 65536 bytes."}},
         {"no model here\r\n \r\n",
          {"server.txt:1: the line \"no model here\"" + NoCommas, "server.txt:2: warning: blank line.",
           "server.txt: the list names no model."}}};
