@@ -297,11 +297,11 @@ std::string many_sections() {
     return sections;
 }
 const std::string Many = many_sections();
-// More lines before the first separator than a block holds, ended by lone CRs.
-std::string cr_lines(int count) {
+// Lines enough to fill several blocks before the first separator.
+std::string repeated(const std::string& line, int count) {
     std::string lines;
     for (int i = 0; i < count; ++i)
-        lines += "intro\r";
+        lines += line;
     return lines;
 }
 const std::string KorrWebline = "Korr Webline - line interactive\r\nKorr Webline body\r\n\r\n";
@@ -320,7 +320,7 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {Catalogue, "Webline", KorrWebline, ""},
         {Catalogue, "Tandor", "", ""},
         {Many + "----------\r\nx\r\nTandor\r\nbody\r\n", "Tandor", "Tandor\r\nbody\r\n", ""},
-        {cr_lines(50000) + "----------\rx\rTandor\rbody\r", "Tandor", "Tandor\r\nbody\r\n", ""},
+        {repeated("intro\r", 50000) + "----------\rx\rTandor\rbody\r", "Tandor", "Tandor\r\nbody\r\n", ""},
         {"x\r\n" + Longest + "\r\n----------\r\nx\r\nTandor\r\n", "Tandor", "Tandor\r\n", ""},
         {"----------\r\n----------\r\nTandor - x\r\nbody\r\n", "Tandor", "Tandor - x\r\nbody\r\n", ""},
         {"----------\r\nx\r\n\r\nno header\r\n----------\r\nx\r\nQN\r\nbody\r\n-------\r\n", "",
@@ -337,7 +337,8 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
         {"intro\r\n----------\r\nCatalogue section 9\r\n", "Tandor", "", cut + "2," + header_expected},
         {"intro\r\n----------\r\nskipped", "", "", cut + "2," + header_expected},
         {"a\r\nb\nc\rd - e\r\n\n----------\r\nx\r\nQN\r\nbody\r\n----------\r\nx", "Tandor", "",
-         cut + "10," + header_expected}};
+         cut + "10," + header_expected},
+        {repeated("ab\r\n", 30000) + "----------\r\nskipped", "", "", cut + "30001," + header_expected}};
     for (const auto& [content, key, text, error] : cases) {
         // Read in blocks of any size, lines and separators straddle them.
         for (std::size_t block : {1, 2, 3, 7, 1 << 18}) {
