@@ -92,8 +92,7 @@ template <typename Floor> void floor_case(benchmark::State& state, const fs::pat
     check(result > 0, "the floor read nothing of " + file.string());
 }
 
-// Runtime table: 142,858 bands "b-b" of seven records, 1,000,006 lines; the
-// band of the total, whose models the suggestion shows, written last.
+// Runtime table: 142,858 bands "b-b" of seven records; the total's band last.
 constexpr int Bands = 142858, Total = 2500, RuntimeIndex = 2; // "60 min./ 1 hour", field 4
 const char* const Families[] = {"Korr Personal", "Korr Pro", "Korr Webline", "Brisk",
                                 "Brisk RM",      "PanoPro",  "Corehall"};
