@@ -10,8 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "datacheck/datacheck.h"
 #include "core/equipment_list.h"
+#include "core/textfile.h"
+#include "datacheck/datacheck.h"
 #include "fuzz_check.h"
 
 using namespace vellimar;
@@ -37,10 +38,17 @@ bool same_lines(const std::vector<EquipmentLine>& a, const std::vector<Equipment
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view list(reinterpret_cast<const char*>(data), size);
-    const auto lines = parse_equipment_list(list);
+    // The plainest reading: every line that splits into three fields.
+    std::vector<EquipmentLine> lines;
+    LineReader reader;
+    reader.open_text(list, "server.txt");
+    std::string_view raw;
+    EquipmentLine split;
+    while (reader.next(raw))
+        if (split_equipment_line(decode_line(raw), split))
+            lines.push_back(split);
     for (const EquipmentLine& line : lines) {
-        fuzz::require(fuzz::valid_utf8(line.manufacturer) && fuzz::valid_utf8(line.model) &&
-                          fuzz::valid_utf8(line.va),
+        fuzz::require(valid_utf8(line.manufacturer) && valid_utf8(line.model) && valid_utf8(line.va),
                       "fields are UTF-8");
         fuzz::require(line.manufacturer.find(',') == std::string::npos &&
                           line.model.find(',') == std::string::npos,
@@ -48,7 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const std::string* field : {&line.manufacturer, &line.model, &line.va})
             fuzz::require(field->find_first_of("\r\n") == std::string::npos, "fields hold no line end");
     }
-    const auto runs = manufacturer_runs(lines);
+    // One manufacturer per run of lines, counted from an empty one.
+    std::vector<std::string> runs;
+    for (const EquipmentLine& each : lines)
+        if (each.manufacturer != (runs.empty() ? std::string() : runs.back()))
+            runs.push_back(each.manufacturer);
     fuzz::require(runs.size() <= lines.size(), "no more manufacturers than lines");
 
     // What the picker reads from the file is what the list holds.
@@ -77,6 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     for (const auto& finding : datacheck::check_equipment_list(list, "server.txt"))
-        fuzz::require(fuzz::valid_utf8(datacheck::format_finding(finding)), "findings are UTF-8");
+        fuzz::require(valid_utf8(datacheck::format_finding(finding)), "findings are UTF-8");
     return 0;
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/product_info.h"
 #include "datacheck/datacheck.h"
 #include "fuzz_check.h"
-#include "core/product_info.h"
 
 using namespace vellimar;
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProductSection section = find_product_section(lines, key);
     if (section.ok) {
         fuzz::require(section.error.empty(), "no error when the file is usable");
-        fuzz::require(fuzz::valid_utf8(section.text), "the section is UTF-8");
+        fuzz::require(valid_utf8(section.text), "the section is UTF-8");
         if (!section.text.empty()) {
             fuzz::require(section.text.size() >= 2 &&
                               section.text.compare(section.text.size() - 2, 2, "\r\n") == 0,
@@ -40,6 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     for (const auto& finding : datacheck::check_product_file(content, "prod120.txt"))
-        fuzz::require(fuzz::valid_utf8(datacheck::format_finding(finding)), "findings are UTF-8");
+        fuzz::require(valid_utf8(datacheck::format_finding(finding)), "findings are UTF-8");
     return 0;
 }

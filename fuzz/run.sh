@@ -25,8 +25,9 @@ for table in 120 230; do
         { echo "$model"; cat "$data/prod$table.txt"; } > "$work/model_lookup/$table-${model//[^A-Za-z0-9]/_}"
     done
 done
-for list in server network telecom other; do
-    cp "$data/$list.txt" "$work/equipment_list/$list"
+# Every category's list, named in the table of categories.
+for list in $(grep -o '"[a-z0-9_]*\.txt"' "$source_dir/src/core/equipment_categories.h" | tr -d '"'); do
+    cp "$data/$list" "$work/equipment_list/${list%.txt}"
 done
 # Block sizes of 1, 8 and 17 bytes over lines of every ending.
 printf '\000a\r\nb\rc\nd' > "$work/line_reader/mixed"

@@ -64,26 +64,6 @@ bool split_equipment_line(std::string_view line, EquipmentLine& out) {
     return true;
 }
 
-std::vector<EquipmentLine> parse_equipment_list(std::string_view content) {
-    std::vector<EquipmentLine> lines;
-    LineReader reader;
-    reader.open_text(content, "");
-    std::string error;
-    for_each_model_line(reader, error, [&](const Fields& fields) { lines.push_back(to_line(fields)); });
-    return lines;
-}
-
-bool read_equipment_list(const std::string& path, std::vector<EquipmentLine>& lines, std::string& error) {
-    lines.clear();
-    LineReader reader;
-    const bool ok = reader.open(path, error) && for_each_model_line(reader, error, [&](const Fields& fields) {
-                        lines.push_back(to_line(fields));
-                    });
-    if (!ok)
-        lines.clear();
-    return ok;
-}
-
 bool read_manufacturer_runs(const std::string& path, std::vector<std::string>& runs, std::string& error) {
     runs.clear();
     std::string previous;
@@ -110,18 +90,6 @@ bool read_models_of(const std::string& path, const std::string& manufacturer,
     if (!ok)
         lines.clear();
     return ok;
-}
-
-std::vector<std::string> manufacturer_runs(const std::vector<EquipmentLine>& lines) {
-    std::vector<std::string> runs;
-    std::string previous;
-    for (const EquipmentLine& line : lines) {
-        if (line.manufacturer != previous) {
-            runs.push_back(line.manufacturer);
-            previous = line.manufacturer;
-        }
-    }
-    return runs;
 }
 
 } // namespace vellimar

@@ -19,8 +19,6 @@ class LoadList {
     void append(const std::string& description, const std::string& va_text);
     void clear();
 
-    const std::vector<std::string>& descriptions() const { return descriptions_; }
-    const std::vector<std::string>& va_texts() const { return va_texts_; }
     std::int64_t total() const { return running_total(va_texts_); }
 
   private:

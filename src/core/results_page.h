@@ -7,9 +7,10 @@
 
 namespace vellimar {
 
-// The 27 lines of the page, each ended by CR LF. `total` and `runtime` are
+// The lines of the page, each ended by CR LF: five of heading, three for
+// each class, and the web address. `total` and `runtime` are
 // the captions of the results screen as they stand (the total keeps its
-// leading space); `models` the seven model captions in class order.
+// leading space); `models` the model captions in class order.
 std::string results_page_text(const std::string& total, const std::string& runtime, const ClassTexts& models);
 
 } // namespace vellimar

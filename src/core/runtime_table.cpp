@@ -16,14 +16,6 @@ bool is_blank_char(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool is_blank(std::string_view line) {
-    for (char c : line) {
-        if (!is_blank_char(c))
-            return false;
-    }
-    return true;
-}
-
 std::string_view trim_blanks(std::string_view text) {
     while (!text.empty() && is_blank_char(text.front()))
         text.remove_prefix(1);
@@ -67,6 +59,14 @@ std::string shown_bound(std::string_view raw) {
 
 } // namespace
 
+bool is_blank_record(std::string_view record) {
+    for (char c : record) {
+        if (!is_blank_char(c))
+            return false;
+    }
+    return true;
+}
+
 bool read_load_band(std::string_view record, double& lower, double& upper, std::string& reason) {
     std::size_t tab = record.find('\t');
     if (tab == std::string_view::npos) {
@@ -92,21 +92,16 @@ bool read_load_band(std::string_view record, double& lower, double& upper, std::
     return true;
 }
 
-bool is_blank_record(std::string_view record) {
-    return is_blank(record);
-}
-
 namespace {
 
 // Both bounds inclusive; every record is checked, so a fault anywhere in the
 // table is reported, not only one before the matches.
 bool match_lines(LineReader& lines, double total, std::vector<std::string>& records, std::string& error) {
-    records.clear();
     std::string_view line;
     std::string reason;
     bool any_record = false;
     while (lines.next(line)) {
-        if (is_blank(line))
+        if (is_blank_record(line))
             continue;
         any_record = true;
         double lower = 0;
@@ -131,13 +126,6 @@ bool match_lines(LineReader& lines, double total, std::vector<std::string>& reco
 }
 
 } // namespace
-
-bool match_records(std::string_view content, const std::string& name, double total,
-                   std::vector<std::string>& records, std::string& error) {
-    LineReader lines;
-    lines.open_text(content, name);
-    return match_lines(lines, total, records, error);
-}
 
 bool matching_records(const std::string& path, double total, std::vector<std::string>& records,
                       std::string& error) {

@@ -28,10 +28,6 @@ using RecordFields = std::array<std::string, RecordFieldCount>;
 bool matching_records(const std::string& path, double total, std::vector<std::string>& records,
                       std::string& error);
 
-// The same over a table already in memory; `name` names it in the error.
-bool match_records(std::string_view content, const std::string& name, double total,
-                   std::vector<std::string>& records, std::string& error);
-
 // Reads the load band in field 0 of a record: "lower-upper", each bound a
 // plain decimal number. On a malformed band returns false and sets `reason`
 // to the end of a sentence saying what is wrong ("its load band ...").

@@ -6,14 +6,6 @@
 
 namespace vellimar {
 
-const ClassTexts UpsClassCaptions = {"Basic battery backup only",
-                                     "Basic battery backup with standard interface port",
-                                     "Line interactive with standard interface port",
-                                     "Line interactive with smart interface port",
-                                     "Line interactive with smart interface port; rackmountable",
-                                     "On-line UPS with smart interface port",
-                                     "Corehall UPS with smart interface port"};
-
 const std::array<std::string, 6> RuntimeItems = {
     "15 min.", "30 min.", "60 min./ 1 hour", "120 min./ 2 hours", "240 min./ 4 hours", "480 min./ 8 hours"};
 

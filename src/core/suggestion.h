@@ -5,14 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/ups_classes.h"
+
 namespace vellimar {
-
-// The UPS classes, in the order of the results screen.
-constexpr int UpsClassCount = 7;
-using ClassTexts = std::array<std::string, UpsClassCount>;
-
-// The captions of the classes on the results screen.
-extern const ClassTexts UpsClassCaptions;
 
 // The prompt the runtime box shows until a runtime is chosen, and its items.
 inline const std::string RuntimePrompt = "Select Runtime...";

@@ -400,6 +400,15 @@ std::size_t utf8_sequence(std::string_view s, std::size_t i) {
     return length;
 }
 
+// Windows-1252 code points of the bytes 0x80..0x9F; the five bytes the code
+// page leaves undefined map to the C1 control of the same value.
+constexpr char16_t cp1252_high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+} // namespace
+
 bool valid_utf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         std::size_t n = utf8_sequence(s, i);
@@ -409,15 +418,6 @@ bool valid_utf8(std::string_view s) {
     }
     return true;
 }
-
-// Windows-1252 code points of the bytes 0x80..0x9F; the five bytes the code
-// page leaves undefined map to the C1 control of the same value.
-constexpr char16_t cp1252_high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-} // namespace
 
 std::string_view decoded_view(std::string_view raw, std::string& scratch) {
     if (valid_utf8(raw))

@@ -101,6 +101,10 @@ std::string in_quotes(std::string_view text);
 // Whether `part` stands anywhere in `text`.
 bool contains(std::string_view text, std::string_view part);
 
+// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or
+// code points beyond U+10FFFF).
+bool valid_utf8(std::string_view text);
+
 // A line as UTF-8: kept as it is where it is valid UTF-8, otherwise read as
 // Windows-1252.
 std::string decode_line(std::string_view raw);

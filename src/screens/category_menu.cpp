@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "core/equipment_categories.h"
 #include "core/own_va.h"
 #include "screens/computer_estimator.h"
 #include "screens/load_list_screen.h"
@@ -21,13 +22,13 @@ CategoryMenu::CategoryMenu(Screens& screens)
          Font::Heading, true},
         {"Image1", Kind::Button, 405, 675, 3750, 450, "General Computer / Workstation",
          Font::Screen, false, "", {390, 705}, {405, 675}},
-        {"Image2", Kind::Button, 405, 1275, 3750, 450, "Network Server",
+        {"Image2", Kind::Button, 405, 1275, 3750, 450, EquipmentCategories[0].caption,
          Font::Screen, false, "", {390, 1305}, {405, 1275}},
-        {"Image3", Kind::Button, 405, 1875, 3750, 450, "Networking Equipment",
+        {"Image3", Kind::Button, 405, 1875, 3750, 450, EquipmentCategories[1].caption,
          Font::Screen, false, "", {390, 1905}, {405, 1875}},
-        {"Image4", Kind::Button, 405, 2475, 3750, 450, "Telecommunications Equipment",
+        {"Image4", Kind::Button, 405, 2475, 3750, 450, EquipmentCategories[2].caption,
          Font::Screen, false, "", {390, 2505}, {405, 2475}},
-        {"Image5", Kind::Button, 405, 3075, 3750, 450, "Other Electronic Equipment",
+        {"Image5", Kind::Button, 405, 3075, 3750, 450, EquipmentCategories[3].caption,
          Font::Screen, false, "", {390, 3105}, {405, 3075}},
         {"Image8", Kind::Button, 405, 3675, 3750, 450, "Enter Your Own VA",
          Font::Screen, false, "", {390, 3705}, {405, 3675}},
@@ -35,10 +36,10 @@ CategoryMenu::CategoryMenu(Screens& screens)
          Font::Screen, false, "", {120, 4305}, {150, 4275}},
         {"Image7", Kind::Icon, 4050, 15, 435, 450, "Help", Font::Screen, false, "Help"},
         {"Label1", Kind::Caption, 825, 780, 2910, 300, "General Computer / Workstation", Font::Bold, true},
-        {"Label2", Kind::Caption, 1545, 1380, 1515, 300, "Network Server", Font::Bold},
-        {"Label3", Kind::Caption, 1320, 1980, 2145, 285, "Networking Equipment", Font::Bold},
-        {"Label4", Kind::Caption, 885, 2580, 2970, 390, "Telecommunications Equipment", Font::Bold},
-        {"Label5", Kind::Caption, 1080, 3180, 2550, 330, "Other Electronic Equipment", Font::Bold},
+        {"Label2", Kind::Caption, 1545, 1380, 1515, 300, EquipmentCategories[0].caption, Font::Bold},
+        {"Label3", Kind::Caption, 1320, 1980, 2145, 285, EquipmentCategories[1].caption, Font::Bold},
+        {"Label4", Kind::Caption, 885, 2580, 2970, 390, EquipmentCategories[2].caption, Font::Bold},
+        {"Label5", Kind::Caption, 1080, 3180, 2550, 330, EquipmentCategories[3].caption, Font::Bold},
         {"Label8", Kind::Caption, 1425, 3780, 1680, 330, "Enter Your Own VA", Font::Bold},
         {"Label6", Kind::Caption, 360, 4425, 975, 225, "Main Menu", Font::Bold},
     });
@@ -55,19 +56,13 @@ CategoryMenu::CategoryMenu(Screens& screens)
     helpButton = control<ImageButton>(this, "Image7");
     ownVaButton = control<ImageButton>(this, "Image8");
 
-    const QString maker = QStringLiteral("1. Select Manufacturer:");
-    const QString model = QStringLiteral("2. Select Model:");
     connect(computerButton, &ImageButton::clicked, this, &CategoryMenu::openEstimator);
-    connect(serverButton, &ImageButton::clicked, this,
-            [=] { openPicker(QStringLiteral("server"), maker, model); });
-    connect(networkButton, &ImageButton::clicked, this,
-            [=] { openPicker(QStringLiteral("network"), maker, model); });
-    connect(telecomButton, &ImageButton::clicked, this,
-            [=] { openPicker(QStringLiteral("telecom"), maker, model); });
-    connect(otherButton, &ImageButton::clicked, this, [this] {
-        openPicker(QStringLiteral("other"), QStringLiteral("1. Select device:"),
-                   QStringLiteral("2. Select type:"));
-    });
+    for (const EquipmentCategory& category : EquipmentCategories) {
+        connect(control<ImageButton>(this, category.button), &ImageButton::clicked, this, [this, &category] {
+            openPicker(QString::fromUtf8(category.key), QString::fromUtf8(category.first_prompt),
+                       QString::fromUtf8(category.second_prompt));
+        });
+    }
     connect(mainMenuButton, &ImageButton::clicked, this, &CategoryMenu::showLoadList);
     connect(helpButton, &ImageButton::clicked, this, &CategoryMenu::showHelp);
     connect(ownVaButton, &ImageButton::clicked, this, &CategoryMenu::enterOwnVa);

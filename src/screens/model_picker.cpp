@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/data_folder.h"
+#include "core/equipment_categories.h"
 #include "core/equipment_list.h"
 #include "screens/category_menu.h"
 #include "screens/load_list_screen.h"
@@ -100,7 +101,9 @@ void ModelPicker::setCategory(const QString& key, const QString& first_prompt, c
 }
 
 std::string ModelPicker::filePath() const {
-    return data_file(categoryKey_.toStdString() + ".txt");
+    // Only the menu sets a category, always one of the table's.
+    const EquipmentCategory* category = category_named(categoryKey_.toStdString());
+    return category ? data_file(category->file) : std::string();
 }
 
 void ModelPicker::fillManufacturers() {

@@ -104,16 +104,11 @@ ResultsScreen::ResultsScreen(Screens& screens)
         {"Label12", Kind::Caption, 3930, 5460, 990, 225, "Quit Selector"},
     });
     // clang-format on
-    const char* const info_names[UpsClassCount] = {"Image4", "Image5", "Image6", "Image7",
-                                                   "Image8", "Image9", "Image10"};
-    const char* const caption_names[UpsClassCount] = {"Label4", "Label5",  "Label6", "Label7",
-                                                      "Label8", "Label10", "Label11"};
     for (int k = 0; k < UpsClassCount; ++k) {
-        const QByteArray model_name = "res(" + QByteArray::number(k) + ')';
-        modelLabels[k] = control<QLabel>(this, model_name.constData());
-        infoButtons[k] = control<ImageButton>(this, info_names[k]);
-        const QString caption = QString::fromStdString(UpsClassCaptions[k]);
-        control<QLabel>(this, caption_names[k])->setText(caption);
+        modelLabels[k] = control<QLabel>(this, UpsClasses[k].model_label);
+        infoButtons[k] = control<ImageButton>(this, UpsClasses[k].info_button);
+        const QString caption = QString::fromUtf8(UpsClasses[k].caption);
+        control<QLabel>(this, UpsClasses[k].caption_label)->setText(caption);
         infoButtons[k]->set_caption(QStringLiteral("Information about ") + caption);
         connect(infoButtons[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
@@ -123,15 +118,9 @@ ResultsScreen::ResultsScreen(Screens& screens)
     // Screen readers read each value by its heading, and each class as its
     // caption and its model.
     setAccessibleDescription(QStringLiteral("Suggested models"));
-    label_controls(this, {{"Label2", "Label1"},
-                          {"Label3", "Label9"},
-                          {"Label4", "res(0)"},
-                          {"Label5", "res(1)"},
-                          {"Label6", "res(2)"},
-                          {"Label7", "res(3)"},
-                          {"Label8", "res(4)"},
-                          {"Label10", "res(5)"},
-                          {"Label11", "res(6)"}});
+    label_controls(this, {{"Label2", "Label1"}, {"Label3", "Label9"}});
+    for (const UpsClass& ups_class : UpsClasses)
+        label_controls(this, {{ups_class.caption_label, ups_class.model_label}});
     modifyButton = control<ImageButton>(this, "Image1");
     printButton = control<ImageButton>(this, "Image12");
     quitButton = control<ImageButton>(this, "Image2");

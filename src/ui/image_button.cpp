@@ -61,14 +61,12 @@ void ImageButton::press() {
     // Top first, then left, as the handlers set them.
     if (has_press_look_)
         move_to(pressed_);
-    emit mouseDown();
 }
 
 void ImageButton::release() {
     down_ = false;
     if (has_press_look_)
         move_to(released_);
-    emit mouseUp();
 }
 
 void ImageButton::paintEvent(QPaintEvent* event) {

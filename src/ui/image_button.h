@@ -38,7 +38,6 @@ class ImageButton : public Picture {
     // Caption (or purpose) read out by screen readers.
     void set_caption(const QString& caption);
 
-    bool has_pressed_look() const { return has_press_look_; }
     // The dotted frame shows only while the focus is the keyboard's.
     bool shows_focus_frame() const;
     // Held down by the mouse, the keyboard or a click in progress.
@@ -49,8 +48,6 @@ class ImageButton : public Picture {
     void animate_click();
 
   signals:
-    void mouseDown();
-    void mouseUp();
     void clicked();
 
   protected:

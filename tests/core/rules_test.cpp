@@ -42,8 +42,9 @@ TEST(LenientParse, LeadingNumberWithBlanksTabsAndLineFeedsIgnoredAnywhere) {
 
 TEST(NumberToText, LeadingSpaceOrMinusAndNoTrailingZeros) {
     const std::pair<double, const char*> cases[] = {
-        {450, " 450"}, {107.5, " 107.5"}, {-3.25, "-3.25"}, {-0.0, " 0"}, {NAN, " 0"}, {0.1 + 0.2, " 0.3"},
-        {1e16, " 1E+16"}, {Inf, " 1.79769313486232E+308"}, {-Inf, "-1.79769313486232E+308"}};
+        {450, " 450"}, {1.0, " 1"}, {107.5, " 107.5"}, {-3.25, "-3.25"}, {-0.0, " 0"}, {NAN, " 0"},
+        {0.1 + 0.2, " 0.3"}, {1e16, " 1E+16"}, {Inf, " 1.79769313486232E+308"},
+        {-Inf, "-1.79769313486232E+308"}};
     for (auto [value, text] : cases)
         EXPECT_EQ(number_to_text(value), text) << value;
     const std::pair<std::int64_t, const char*> whole[] = {
@@ -77,7 +78,6 @@ TEST(OwnVa, TheRoundedLeadingNumberFromOneTo5000BecomesAnItem) {
                   va ? std::string("Specific VA: ") + va + "|" + va : "refused")
             << typed;
     }
-    EXPECT_EQ(own_va_item("250")->description, "Specific VA:  250");
 }
 
 TEST(ComputerEstimate, PartsAreTheOnesAUserChoosesFrom) {
@@ -125,11 +125,11 @@ const std::string RuntimeRefusal = "You need to select a runtime";
 const std::string ItemsRefusal = "You need to select items before a UPS can be suggested";
 const std::string LimitRefusal = "Sorry, Vellimar does not offer UPSs that can accomodate loads over 5000 VA";
 
-// Seven records of one band, each field the runtime's first word, then
+// A record of one band for each class, each field the runtime's first word, then
 // `tag` and the class.
 std::string table(const std::string& tag) {
     std::string text;
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < UpsClassCount; ++k) {
         text += "1-5000";
         for (const char* field : {"free ", "15 ", "30 ", "60 ", "120 ", "240 ", "480 "})
             text += "\t" + (field + tag) + std::to_string(k);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/product_info.h"
+#include "core/ups_classes.h"
 
 namespace vellimar::datacheck {
 namespace {
@@ -20,10 +21,10 @@ Strings formatted(const std::vector<Finding>& findings) {
     return lines;
 }
 
-// Seven records of a load band, every model of a known family.
+// A record of a load band for each class, every model of a known family.
 std::string band(const std::string& load_band) {
     std::string records;
-    for (int ups_class = 0; ups_class < 7; ++ups_class)
+    for (int ups_class = 0; ups_class < UpsClassCount; ++ups_class)
         records +=
             load_band + "\thint\tKorr Pro 500\tKorr Pro 500\tWebline 1000\tQN 2000\tQN 2000 + 1 pack\t\r\n";
     return records;
@@ -40,13 +41,6 @@ std::string good_products() {
     for (std::string_view key : FamilyKeys)
         products += "----------\r\nCatalogue\r\n" + std::string(key) + " - family\r\nBody line\r\n";
     return products + "----------\r\n";
-}
-
-std::string utf16le(const std::string& ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : ascii)
-        bytes += {c, '\0'};
-    return bytes;
 }
 
 std::string replace_line(const std::string& content, std::size_t line_number, const std::string& line) {
@@ -136,7 +130,6 @@ TEST(ProductFileCheck, SectionsAreWellFormedAndEveryFamilyFindsItsOwn) {
         {replace_line(good_products(), 2, "----------\r\n----------"),
          {"prod230.txt:3: warning: a separator follows the separator of line 2; it is skipped as the line "
           "after a separator, so line 4 is the section header.", lost}},
-        {utf16le(good_products()), {}},
         {good_products() + "Catalogue\r\n",
          {"prod230.txt:54: the file ends after this separator, where a section header line should follow."}},
         {replace_line(good_products(), 44, "Webline Office - family"),
@@ -161,12 +154,16 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {replace_line(good, 3, "Belmont,B1,\t20 VA "), {}},
         {replace_line(good, 3, "Bel\0mont\xC2\xA0" "B1\xEF\xBB\xBF"s),
          {"server.txt:3: the line \"Bel\\0mont<U+00A0>B1<U+FEFF>\"" + NoCommas}},
+        {replace_line(good, 3, std::string(61, 'x')), // quoted up to 60 bytes
+         {"server.txt:3: the line \"" + std::string(60, 'x') + "...\"" + NoCommas}},
         {replace_line(good, 3, "Belmont,B1,0"),
          {"server.txt:3: the VA \"0\" does not read as a number from 1 to 5000."}},
         {replace_line(good, 3, "Belmont,,300"), {"server.txt:3: the model is empty."}},
         {replace_line(good, 3, " \t,B1,300"), {"server.txt:3: the manufacturer is empty."}},
         {good + "Arcturon,Velantra 130,300\r\n",
          {"server.txt:4: the manufacturer \"Arcturon\" already has" + apart}},
+        {good + std::string(65537, 'x'),
+         {"server.txt: The data file \"server.txt\" cannot be used: line 4 is longer than 65536 bytes."}},
         {"no model here\r\n \r\n",
          {"server.txt:1: the line \"no model here\"" + NoCommas, "server.txt:2: warning: blank line.",
           "server.txt: the list names no model."}}};

@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/equipment_categories.h"
 #include "core/equipment_list.h"
 #include "core/numbers.h"
 #include "core/own_va.h"
@@ -439,8 +440,8 @@ std::vector<Finding> check_data_folder(const std::string& folder) {
             check_table(lines, report, products_read ? &families : nullptr, products);
         });
     }
-    for (const char* list : {"server.txt", "network.txt", "telecom.txt", "other.txt"})
-        check(name_in_folder(list), 0, check_list);
+    for (const EquipmentCategory& category : EquipmentCategories)
+        check(name_in_folder(category.file), 0, check_list);
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
         return a.file < b.file || (a.file == b.file && a.line < b.line);
     });
