@@ -1,6 +1,7 @@
 #include "app/registry.h"
 
 #include <cstring>
+#include <type_traits>
 
 #include "screens/category_menu.h"
 #include "screens/computer_estimator.h"
@@ -20,7 +21,9 @@ Registry::~Registry() {
 template <typename S> S& Registry::touch(std::unique_ptr<S>& slot) {
     if (!slot) {
         slot = std::make_unique<S>(*this);
-        slot->load();
+        // The viewer is a plain window and has no load.
+        if constexpr (std::is_base_of_v<Screen, S>)
+            slot->load();
     }
     return *slot;
 }
