@@ -1,6 +1,5 @@
 #include "app/registry.h"
 
-#include <cstring>
 #include <type_traits>
 
 #include "screens/category_menu.h"
@@ -55,16 +54,6 @@ void Registry::closeInfoViewer(const InfoViewer* viewer) {
     InfoViewer* closing = viewer_.release();
     closing->hide();
     closing->deleteLater();
-}
-
-bool Registry::exists(const char* name) const {
-    const std::pair<const char*, bool> screens[] = {
-        {"Form1", loadList_ != nullptr},  {"Form2", picker_ != nullptr}, {"Form3", results_ != nullptr},
-        {"Form4", estimator_ != nullptr}, {"Form5", viewer_ != nullptr}, {"Form6", menu_ != nullptr}};
-    for (auto [screen, made] : screens)
-        if (std::strcmp(screen, name) == 0)
-            return made;
-    return false;
 }
 
 void Registry::reset() {

@@ -122,7 +122,7 @@ TEST_F(AllScreens, ClosingAFixedScreenEndsTheProgramClosingTheViewerDoesNot) {
     }
     screen("Form5").show();
     screen("Form5").close();
-    EXPECT_TRUE(fakes.process.ends == ends && !screens.exists("Form5"));
+    EXPECT_TRUE(fakes.process.ends == ends && !shown("Form5"));
 }
 
 TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {

@@ -36,12 +36,12 @@ class EntryTest : public ScreenTest {
 TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     start_selector();
     for (const char* other : {"Form1", "Form2", "Form3", "Form4", "Form5"})
-        EXPECT_FALSE(screens.exists(other)) << other;
+        EXPECT_FALSE(shown(other)) << other;
     fakes.dialogs.answer_next_input(QStringLiteral("5001"));
     click(menu().ownVaButton);
     ASSERT_EQ(messages(), QStringList{QString::fromStdString(OwnVaRangeMessage)});
     EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::None);
-    EXPECT_FALSE(screens.exists("Form1"));
+    EXPECT_FALSE(shown("Form1"));
     fakes.dialogs.answer_next_input(QStringLiteral("250"));
     click(menu().ownVaButton);
     EXPECT_EQ(texts_of(list().itemList) << list().totalText(), (QStringList{"Specific VA:  250", " 250"}));
@@ -128,7 +128,7 @@ TEST_F(EntryTest, PressReleasedOffTheButtonDoesNotClick) {
     QTest::mousePress(window, Qt::LeftButton, {}, menu().serverButton->geometry().center());
     EXPECT_EQ(menu().serverButton->position_twips(), QPoint(390, 1305));
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, menu().height() - 5));
-    EXPECT_TRUE(menu().serverButton->position_twips() == QPoint(405, 1275) && !screens.exists("Form2"));
+    EXPECT_TRUE(menu().serverButton->position_twips() == QPoint(405, 1275) && !shown("Form2"));
 }
 
 TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
@@ -143,7 +143,7 @@ TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
     EXPECT_EQ(texts_of(picker().manufacturerList),
               (QStringList{"Beacon", "\u00c9lan", "Mira", "Mira", "zeta corp"}));
     click(picker().nextButton);
-    EXPECT_TRUE(messages() == QStringList{"You need to select a model"} && !screens.exists("Form1"));
+    EXPECT_TRUE(messages() == QStringList{"You need to select a model"} && !shown("Form1"));
     click_row(picker().manufacturerList, 3);
     EXPECT_EQ(texts_of(picker().modelList) + texts_of(picker().vaList),
               (QStringList{"Alpha", "ALPHA", "alpha", "beta", "\u00d6sa", "zulu", "100", "50", "7", "200",
@@ -173,7 +173,7 @@ TEST_F(EntryTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
     choose(estimator().monitorBox, "18-21 in.");
     click(estimator().addButton);
     EXPECT_EQ(messages(), QStringList{"You need to select a processor type"});
-    EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !screens.exists("Form1"));
+    EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !shown("Form1"));
 
     choose(estimator().processorBox, "Dual Pentium Pro");
     for (QCheckBox* check : estimator().peripheralChecks)

@@ -41,6 +41,8 @@ void click(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void press(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void release(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 
+// Whether a window with layout name `name` ("Form1" ... "Form6") is on screen.
+bool shown(const char* name);
 QStringList texts_of(const QListWidget* list);
 // Clicks the entry in `row` of `list`.
 void click_row(QListWidget* list, int row);
