@@ -1,20 +1,6 @@
 // One table across all screens each: pressed look, help, closing, keyboard
 // order and every visible text.
-#include <QAccessible>
-#include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QTest>
-
 #include "screen_test.h"
-#include "screens/category_menu.h"
-#include "screens/computer_estimator.h"
-#include "screens/info_viewer.h"
-#include "screens/load_list_screen.h"
-#include "screens/model_picker.h"
-#include "screens/results_screen.h"
-#include "ui/image_button.h"
-#include "ui/platform.h"
 
 namespace vellimar {
 namespace {

@@ -1,24 +1,9 @@
 // The three ways into the load list: the category menu with the own-VA entry,
 // the model picker and the general computer estimator.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QTest>
-#include <QWindow>
-
-#include "app/application.h"
 #include "core/computer_estimate.h"
 #include "core/data_folder.h"
 #include "core/own_va.h"
 #include "screen_test.h"
-#include "screens/category_menu.h"
-#include "screens/computer_estimator.h"
-#include "screens/load_list_screen.h"
-#include "screens/model_picker.h"
-#include "ui/image_button.h"
 
 namespace vellimar {
 namespace {

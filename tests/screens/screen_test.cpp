@@ -1,13 +1,6 @@
 #include "screen_test.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTest>
-#include <QWindow>
 #include <algorithm>
-
-#include "app/application.h"
 
 namespace vellimar {
 

@@ -1,13 +1,21 @@
 #pragma once
 // A fresh run in a temporary working directory with the platform fakes.
-#include <QListWidget>
-#include <QTemporaryDir>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 
+#include "app/application.h"
 #include "app/registry.h"
+#include "screens/category_menu.h"
+#include "screens/computer_estimator.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/model_picker.h"
+#include "screens/results_screen.h"
 #include "ui/fakes.h"
+#include "ui/image_button.h"
 
 // Readable values in failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {

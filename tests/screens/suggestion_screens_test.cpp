@@ -1,24 +1,8 @@
 // The load list screen with its suggestion, the results screen and the
 // product information viewer over it.
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTcpServer>
-#include <QTest>
-#include <QTimer>
 
 #include "screen_test.h"
-#include "screens/category_menu.h"
-#include "screens/info_viewer.h"
-#include "screens/load_list_screen.h"
-#include "screens/results_screen.h"
-#include "ui/image_button.h"
 #include "ui/printing.h"
 
 namespace vellimar {
