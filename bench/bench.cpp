@@ -22,6 +22,7 @@
 
 #include "app/application.h"
 #include "app/registry.h"
+#include "core/equipment_categories.h"
 #include "core/product_info.h"
 #include "core/runtime_table.h"
 #include "core/ups_classes.h"
@@ -202,7 +203,7 @@ ModelPicker& open_picker() {
     equipment_list();
     registry().reset(); // each group of cases starts with fresh screens
     ModelPicker& picker = registry().modelPicker();
-    picker.setCategory(QStringLiteral("server"), QString(), QString());
+    picker.setCategory(*category_named("server"));
     picker.show();
     return picker;
 }

@@ -1,6 +1,6 @@
 #include "app/registry.h"
 
-#include <cstring>
+#include <type_traits>
 
 #include "screens/category_menu.h"
 #include "screens/computer_estimator.h"
@@ -20,7 +20,9 @@ Registry::~Registry() {
 template <typename S> S& Registry::touch(std::unique_ptr<S>& slot) {
     if (!slot) {
         slot = std::make_unique<S>(*this);
-        slot->load();
+        // The viewer is a plain window and has no load.
+        if constexpr (std::is_base_of_v<Screen, S>)
+            slot->load();
     }
     return *slot;
 }
@@ -52,16 +54,6 @@ void Registry::closeInfoViewer(const InfoViewer* viewer) {
     InfoViewer* closing = viewer_.release();
     closing->hide();
     closing->deleteLater();
-}
-
-bool Registry::exists(const char* name) const {
-    const std::pair<const char*, bool> screens[] = {
-        {"Form1", loadList_ != nullptr},  {"Form2", picker_ != nullptr}, {"Form3", results_ != nullptr},
-        {"Form4", estimator_ != nullptr}, {"Form5", viewer_ != nullptr}, {"Form6", menu_ != nullptr}};
-    for (auto [screen, made] : screens)
-        if (std::strcmp(screen, name) == 0)
-            return made;
-    return false;
 }
 
 void Registry::reset() {

@@ -21,9 +21,6 @@ class Registry final : public Screens {
     InfoViewer& infoViewer() override;
     void closeInfoViewer(const InfoViewer* viewer) override;
 
-    // Whether the screen with layout name `name` ("Form1" ... "Form6")
-    // exists, without creating it.
-    bool exists(const char* name) const;
     // Destroys every screen, so that the next touch starts as a fresh run.
     void reset();
 

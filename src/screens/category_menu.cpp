@@ -58,10 +58,8 @@ CategoryMenu::CategoryMenu(Screens& screens)
 
     connect(computerButton, &ImageButton::clicked, this, &CategoryMenu::openEstimator);
     for (const EquipmentCategory& category : EquipmentCategories) {
-        connect(control<ImageButton>(this, category.button), &ImageButton::clicked, this, [this, &category] {
-            openPicker(QString::fromUtf8(category.key), QString::fromUtf8(category.first_prompt),
-                       QString::fromUtf8(category.second_prompt));
-        });
+        connect(control<ImageButton>(this, category.button), &ImageButton::clicked, this,
+                [this, &category] { openPicker(category); });
     }
     connect(mainMenuButton, &ImageButton::clicked, this, &CategoryMenu::showLoadList);
     connect(helpButton, &ImageButton::clicked, this, &CategoryMenu::showHelp);
@@ -73,9 +71,9 @@ void CategoryMenu::openEstimator() {
     screens_.computerEstimator().show();
 }
 
-void CategoryMenu::openPicker(const QString& key, const QString& first_prompt, const QString& second_prompt) {
+void CategoryMenu::openPicker(const EquipmentCategory& category) {
     ModelPicker& picker = screens_.modelPicker();
-    picker.setCategory(key, first_prompt, second_prompt);
+    picker.setCategory(category);
     picker.show();
     hide();
     picker.fillManufacturers();

@@ -6,6 +6,7 @@ namespace vellimar {
 
 class ImageButton;
 class Screens;
+struct EquipmentCategory;
 
 class CategoryMenu : public Screen {
     Q_OBJECT
@@ -22,8 +23,8 @@ class CategoryMenu : public Screen {
     ImageButton* ownVaButton;    // Image8
 
     void openEstimator();
-    // Opens the model picker on the equipment list `key` with its two prompts.
-    void openPicker(const QString& key, const QString& first_prompt, const QString& second_prompt);
+    // Opens the model picker on one of the equipment categories.
+    void openPicker(const EquipmentCategory& category);
     void showLoadList();
     void showHelp();
     void enterOwnVa();

@@ -83,11 +83,12 @@ InfoViewer::InfoViewer(Screens& screens)
 }
 
 void InfoViewer::setModelText(const QString& model) {
-    modelLabel->setText(model);
+    model_ = model;
+    modelLabel->setText(model_);
 }
 
 void InfoViewer::showInfo() {
-    const QString model = modelLabel->text();
+    const QString& model = model_;
     if (!opens_product_information(model.toStdString())) {
         screens_.closeInfoViewer(this);
         return;
@@ -115,7 +116,7 @@ void InfoViewer::showInfo() {
 
 void InfoViewer::printDocument() {
     // Named for the model, so that a printer that files its jobs keeps each sheet.
-    print_document(infoText->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + modelLabel->text());
+    print_document(infoText->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + model_);
 }
 
 void InfoViewer::back() {

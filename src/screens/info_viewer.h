@@ -16,9 +16,9 @@ class InfoViewer : public QWidget {
     Q_OBJECT
   public:
     explicit InfoViewer(Screens& screens);
-    void load() {}
 
-    // The model text whose information showInfo looks up (the hidden Label2).
+    // The model text whose information showInfo looks up; the hidden Label2
+    // shows it.
     void setModelText(const QString& model);
     // Fills and shows the viewer for the model text; a text of fewer than 3
     // characters closes the viewer instead.
@@ -39,6 +39,7 @@ class InfoViewer : public QWidget {
 
   private:
     Screens& screens_;
+    QString model_;
 };
 
 } // namespace vellimar

@@ -64,7 +64,7 @@ LoadListScreen::LoadListScreen(Screens& screens)
     vaList->hide();
     totalBox->hide();
     control<QWidget>(this, "Label4")->hide();
-    totalBox->setText(QStringLiteral("0"));
+    totalBox->setText(totalText_);
     volts120Option->setChecked(true);
 
     // Screen readers read each option once, in its group; the labels beside
@@ -108,7 +108,8 @@ void LoadListScreen::appendItem(const LoadItem& item) {
 }
 
 void LoadListScreen::updateTotal() {
-    totalBox->setText(QString::fromStdString(number_to_text(items_.total())));
+    totalText_ = QString::fromStdString(number_to_text(items_.total()));
+    totalBox->setText(totalText_);
 }
 
 QString LoadListScreen::runtimeText() const {
@@ -117,10 +118,6 @@ QString LoadListScreen::runtimeText() const {
 
 int LoadListScreen::runtimeIndex() const {
     return runtimeBox->currentIndex();
-}
-
-QString LoadListScreen::totalText() const {
-    return totalBox->text();
 }
 
 bool LoadListScreen::volts120() const {
@@ -155,7 +152,7 @@ void LoadListScreen::startOver() {
 
 void LoadListScreen::suggest() {
     const Suggestion suggestion = vellimar::suggest(runtimeText().toStdString(), runtimeIndex(),
-                                                    lenient_parse(totalText().toStdString()), volts120());
+                                                    static_cast<double>(items_.total()), volts120());
     if (!suggestion.message.empty()) {
         show_message(suggestion.message, MessageIcon::Critical);
         return;

@@ -20,21 +20,23 @@ class LoadListScreen : public Screen {
   public:
     explicit LoadListScreen(Screens& screens);
 
-    // Appends one item the way every entry screen does: description to the
-    // visible list, VA text to the hidden one, then updateTotal.
+    // Appends one item the way every entry screen does: to the load list,
+    // its description to the visible list and its VA text to the hidden one,
+    // then updateTotal.
     void appendItem(const LoadItem& item);
-    // Recomputes the total into the hidden total box.
+    // Writes the load list's total as text, into the hidden total box too.
     void updateTotal();
 
     QString runtimeText() const;
     // The chosen runtime item, -1 while the runtime is typed or not chosen.
     int runtimeIndex() const;
-    QString totalText() const;
+    // "0" until the first total is written, then the load list's total as text.
+    QString totalText() const { return totalText_; }
     bool volts120() const;
 
     QListWidget* itemList; // List1
-    QListWidget* vaList;   // List2, hidden: the VA text of each item
-    QLineEdit* totalBox;   // Text1, hidden
+    QListWidget* vaList;   // List2, hidden: the VA text of each item, written from items_
+    QLineEdit* totalBox;   // Text1, hidden: totalText, written from items_
     QRadioButton* volts120Option;
     QRadioButton* volts230Option;
     QComboBox* runtimeBox;
@@ -53,6 +55,7 @@ class LoadListScreen : public Screen {
 
     Screens& screens_;
     LoadList items_;
+    QString totalText_ = QStringLiteral("0");
 };
 
 } // namespace vellimar

@@ -94,16 +94,15 @@ ModelPicker::ModelPicker(Screens& screens)
     connect(otherCategoryButton, &ImageButton::clicked, this, &ModelPicker::chooseOtherCategory);
 }
 
-void ModelPicker::setCategory(const QString& key, const QString& first_prompt, const QString& second_prompt) {
-    categoryLabel->setText(key);
-    firstPrompt->setText(first_prompt);
-    secondPrompt->setText(second_prompt);
+void ModelPicker::setCategory(const EquipmentCategory& category) {
+    category_ = &category;
+    categoryLabel->setText(QString::fromUtf8(category.key));
+    firstPrompt->setText(QString::fromUtf8(category.first_prompt));
+    secondPrompt->setText(QString::fromUtf8(category.second_prompt));
 }
 
 std::string ModelPicker::filePath() const {
-    // Only the menu sets a category, always one of the table's.
-    const EquipmentCategory* category = category_named(categoryKey_.toStdString());
-    return category ? data_file(category->file) : std::string();
+    return category_ ? data_file(category_->file) : std::string();
 }
 
 void ModelPicker::fillManufacturers() {
@@ -115,9 +114,10 @@ void ModelPicker::fillManufacturers() {
     vaList->clear();
     chosenDescription_.clear();
     chosenVa_.clear();
-    categoryKey_ = categoryLabel->text();
-    manufacturerList->setAccessibleName(firstPrompt->text());
-    modelList->setAccessibleName(secondPrompt->text());
+    if (category_) {
+        manufacturerList->setAccessibleName(QString::fromUtf8(category_->first_prompt));
+        modelList->setAccessibleName(QString::fromUtf8(category_->second_prompt));
+    }
 
     std::vector<std::string> runs;
     std::string error;

@@ -9,22 +9,23 @@ namespace vellimar {
 
 class ImageButton;
 class Screens;
+struct EquipmentCategory;
 
 class ModelPicker : public Screen {
     Q_OBJECT
   public:
     explicit ModelPicker(Screens& screens);
 
-    // The equipment list to read (its key, kept in the hidden Label1) and
-    // the two prompts above the lists.
-    void setCategory(const QString& key, const QString& first_prompt, const QString& second_prompt);
+    // The category whose equipment list is read: its key goes to the hidden
+    // Label1, its prompts above the lists.
+    void setCategory(const EquipmentCategory& category);
     // Fills the manufacturer list from the category's equipment list file.
     void fillManufacturers();
 
     QListWidget* manufacturerList; // manuf
     QListWidget* modelList;        // model
     QListWidget* vaList;           // modelva, hidden: the VA text of each model entry
-    QLabel* categoryLabel;         // Label1, hidden
+    QLabel* categoryLabel;         // Label1, hidden: the category's key, written from category_
     QLabel* firstPrompt;           // Label2
     QLabel* secondPrompt;          // Label3
     ImageButton* cancelButton;
@@ -43,7 +44,7 @@ class ModelPicker : public Screen {
     std::string filePath() const;
 
     Screens& screens_;
-    QString categoryKey_;
+    const EquipmentCategory* category_ = nullptr; // a row of EquipmentCategories
     QString chosenDescription_;
     QString chosenVa_;
 };

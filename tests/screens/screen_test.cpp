@@ -1,12 +1,6 @@
 #include "screen_test.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTest>
-#include <QWindow>
-
-#include "app/application.h"
+#include <algorithm>
 
 namespace vellimar {
 
@@ -58,6 +52,13 @@ void release(QWidget* target, Qt::MouseButton button) {
 void click(QWidget* target, Qt::MouseButton button) {
     press(target, button);
     release(target, button);
+}
+
+bool shown(const char* name) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [name](const QWidget* window) {
+        return window->objectName() == QLatin1String(name) && window->isVisible();
+    });
 }
 
 QStringList texts_of(const QListWidget* list) {

@@ -1,13 +1,21 @@
 #pragma once
 // A fresh run in a temporary working directory with the platform fakes.
-#include <QListWidget>
-#include <QTemporaryDir>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 
+#include "app/application.h"
 #include "app/registry.h"
+#include "screens/category_menu.h"
+#include "screens/computer_estimator.h"
+#include "screens/info_viewer.h"
+#include "screens/load_list_screen.h"
+#include "screens/model_picker.h"
+#include "screens/results_screen.h"
 #include "ui/fakes.h"
+#include "ui/image_button.h"
 
 // Readable values in failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -41,6 +49,8 @@ void click(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void press(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 void release(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 
+// Whether a window with layout name `name` ("Form1" ... "Form6") is on screen.
+bool shown(const char* name);
 QStringList texts_of(const QListWidget* list);
 // Clicks the entry in `row` of `list`.
 void click_row(QListWidget* list, int row);

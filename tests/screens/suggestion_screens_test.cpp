@@ -1,24 +1,8 @@
 // The load list screen with its suggestion, the results screen and the
 // product information viewer over it.
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTcpServer>
-#include <QTest>
-#include <QTimer>
 
 #include "screen_test.h"
-#include "screens/category_menu.h"
-#include "screens/info_viewer.h"
-#include "screens/load_list_screen.h"
-#include "screens/results_screen.h"
-#include "ui/image_button.h"
 #include "ui/printing.h"
 
 namespace vellimar {
@@ -68,7 +52,7 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
     list().appendItem({"Router", " 245"});
     click(list().suggestButton);
     ASSERT_EQ(messages(), QStringList{"You need to select a runtime"});
-    EXPECT_TRUE(fakes.dialogs.messages.takeFirst().icon == MessageIcon::Critical && !screens.exists("Form3"));
+    EXPECT_TRUE(fakes.dialogs.messages.takeFirst().icon == MessageIcon::Critical && !shown("Form3"));
 
     list().volts230Option->setChecked(true);
     list().runtimeBox->setCurrentIndex(5);
@@ -171,7 +155,7 @@ class ResultsTest : public ScreenTest {
 TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     for (int k = 0; k < 6; ++k) {
         click(results().infoButtons[k]);
-        ASSERT_TRUE(screens.exists("Form5")) << k;
+        ASSERT_TRUE(shown("Form5")) << k;
         EXPECT_EQ(viewer().modelLabel->text() + viewer().infoText->toPlainText(),
                   results().modelLabels[k]->text() + "QN Series\nBody 230\n");
         EXPECT_TRUE(viewer().infoText->isVisible() && results().isVisible());
@@ -181,14 +165,14 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     click(results().infoButtons[0]);
     EXPECT_EQ(viewer().infoText->toPlainText(), "QN Series\nBody 120\n");
     click(results().infoButtons[6]);
-    EXPECT_FALSE(screens.exists("Form5"));
+    EXPECT_FALSE(shown("Form5"));
     // Back and the window's close box close only the viewer.
     click(results().infoButtons[0]);
     click(viewer().backButton);
-    EXPECT_FALSE(screens.exists("Form5"));
+    EXPECT_FALSE(shown("Form5"));
     click(results().infoButtons[1]);
     viewer().close();
-    EXPECT_TRUE(!screens.exists("Form5") && fakes.process.ends == 0);
+    EXPECT_TRUE(!shown("Form5") && fakes.process.ends == 0);
     // A missing product file is named and the viewer stays empty.
     QFile::remove(dir.filePath(QStringLiteral("prod120.txt")));
     click(results().infoButtons[0]);
