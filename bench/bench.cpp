@@ -98,11 +98,11 @@ constexpr int Bands = 142858, Total = 2500, RuntimeIndex = 2; // "60 min./ 1 hou
 const char* const Families[] = {"Korr Personal", "Korr Pro", "Korr Webline", "Brisk",
                                 "Brisk RM",      "PanoPro",  "Corehall"};
 static_assert(std::size(Families) == UpsClassCount, "a product family for each UPS class");
-std::string table_field(int band, int ups_class, int field) {
+std::string table_field(int band, int upsClass, int field) {
     const char* const suffixes[] = {"", " XL", " + 1 pack", " + 2 packs", " + 4 packs", " + 8 packs"};
     if (field == 1)
         return "Pick a listed runtime for band " + std::to_string(band);
-    return Families[ups_class] + (" " + std::to_string(band)) + "I" + suffixes[field - 2];
+    return Families[upsClass] + (" " + std::to_string(band)) + "I" + suffixes[field - 2];
 }
 const fs::path& runtime_table() {
     return data_file("230.txt", [](std::ofstream& out) {
@@ -373,7 +373,7 @@ int main(int argc, char** argv) {
             qt_handler(type, context, text);
     });
     QApplication app(argc, argv);
-    setup_application(app);
+    setupApplication(app);
     FakePlatform platform;
     fakes = &platform;
     std::string pattern = (fs::temp_directory_path() / "vellimar-bench-XXXXXX").string();

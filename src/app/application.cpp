@@ -16,41 +16,41 @@
 
 namespace vellimar {
 
-void setup_application(QApplication& app) {
+void setupApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Vellimar UPS Selector"));
     // The desktop entry and the AppStream metadata are named by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellimar.UpsSelector"));
     // One style everywhere, so the screens look as laid out on any desktop.
-    QApplication::setStyle(make_style());
-    install_font_substitutes();
+    QApplication::setStyle(makeStyle());
+    installFontSubstitutes();
     // Message boxes and the viewer in the program's own font, which the
     // package brings: a system without a desktop's font settings would
     // otherwise pick whatever fontconfig finds first, often a fixed-width one.
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Liberation Sans")});
     QApplication::setFont(font);
-    install_accessibility();
-    app.setWindowIcon(application_icon());
+    installAccessibility();
+    app.setWindowIcon(applicationIcon());
 }
 
 } // namespace vellimar
 
 namespace vellimar {
 
-void use_data_folder(const QString& data_dir) {
+void useDataFolder(const QString& dataDir) {
     const DataFolderChoice choice = choose_data_folder(
-        data_dir.isEmpty() ? data_folder_candidates()
-                           : std::vector<std::string>{QFile::encodeName(data_dir).toStdString()});
+        dataDir.isEmpty() ? data_folder_candidates()
+                          : std::vector<std::string>{QFile::encodeName(dataDir).toStdString()});
     set_data_folder(choice.folder);
     if (choice.found)
         return;
     const std::string missing =
         missing_data_message(choice) + "\nAnother folder can be named with --data-dir.";
     std::fprintf(stderr, "vellimar-ups-selector: %s\n", missing.c_str());
-    show_message(missing, MessageIcon::Information);
+    showMessage(missing, MessageIcon::Information);
 }
 
-void start_selector() {
+void startSelector() {
     registry().categoryMenu().show();
 }
 

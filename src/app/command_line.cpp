@@ -10,8 +10,8 @@
 
 namespace vellimar {
 
-std::optional<int> handle_command_line(QCommandLineParser& parser, const QStringList& arguments,
-                                       int most_positional) {
+std::optional<int> handleCommandLine(QCommandLineParser& parser, const QStringList& arguments,
+                                     int mostPositional) {
     // Not addHelpOption(): its --help-all lists Qt's own options, which these
     // programs do not take from the command line.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -31,10 +31,10 @@ std::optional<int> handle_command_line(QCommandLineParser& parser, const QString
     };
     bool understood = parser.parse(arguments);
     QString error = parser.errorText();
-    if (understood && !parser.isSet(help) && parser.positionalArguments().size() > most_positional) {
+    if (understood && !parser.isSet(help) && parser.positionalArguments().size() > mostPositional) {
         understood = false;
         error = QStringLiteral("Unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().value(most_positional));
+                    .arg(parser.positionalArguments().value(mostPositional));
     }
     if (!understood) {
         std::fprintf(stderr, "%s: %s\n\n%s", program.constData(), qPrintable(error), usage().constData());

@@ -11,13 +11,13 @@ class QCommandLineParser;
 namespace vellimar {
 
 // Parses `arguments` (the program's name first) with `parser`, after adding
-// --help and --version to it; more than `most_positional` arguments beside the
+// --help and --version to it; more than `mostPositional` arguments beside the
 // options is an error. Gives the exit status when the program is to
 // end here: 0 after printing the help or the version on standard output, 2
 // after printing the error and the usage on standard error. Needs no
 // display, so it runs before any window can open.
-std::optional<int> handle_command_line(QCommandLineParser& parser, const QStringList& arguments,
-                                       int most_positional);
+std::optional<int> handleCommandLine(QCommandLineParser& parser, const QStringList& arguments,
+                                     int mostPositional);
 
 // The folders the data files are looked for in, in order: the working
 // directory ("."), the vellimar-ups-selector folder of each generic data

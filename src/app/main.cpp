@@ -21,13 +21,13 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto status = vellimar::handle_command_line(parser, arguments, 0))
+    if (const auto status = vellimar::handleCommandLine(parser, arguments, 0))
         return *status;
 
     QApplication app(argc, argv);
-    vellimar::setup_application(app);
-    vellimar::start_selector();
-    vellimar::use_data_folder(parser.value(dataDir));
+    vellimar::setupApplication(app);
+    vellimar::startSelector();
+    vellimar::useDataFolder(parser.value(dataDir));
     const int status = app.exec();
     // The screens go before the application they belong to.
     vellimar::registry().reset();

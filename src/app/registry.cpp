@@ -66,8 +66,8 @@ void Registry::reset() {
 }
 
 Registry& registry() {
-    static Registry the_registry;
-    return the_registry;
+    static Registry theRegistry;
+    return theRegistry;
 }
 
 } // namespace vellimar

@@ -17,7 +17,7 @@ namespace vellimar {
 CategoryMenu::CategoryMenu(Screens& screens)
     : Screen("Form6", ApplicationTitle, 4515, 4890), screens_(screens) {
     // clang-format off
-    lay_out(this, {
+    layOut(this, {
         {"Label7", Kind::Label, 60, 120, 3765, 345, "Select type of equipment to protect:",
          Font::Heading, true},
         {"Image1", Kind::Button, 405, 675, 3750, 450, "General Computer / Workstation",
@@ -85,7 +85,7 @@ void CategoryMenu::showLoadList() {
 }
 
 void CategoryMenu::showHelp() {
-    show_message(
+    showMessage(
         QStringLiteral(
             "Welcome to the Vellimar UPS Selector!\r\rTo start, select the general category you wish."),
         MessageIcon::Information);
@@ -96,7 +96,7 @@ void CategoryMenu::enterOwnVa() {
                                                     QString::fromStdString(OwnVaTitle), QString());
     const std::optional<LoadItem> item = own_va_item(typed.toStdString());
     if (!item) {
-        show_message(OwnVaRangeMessage);
+        showMessage(OwnVaRangeMessage);
         return;
     }
     LoadListScreen& list = screens_.loadList();

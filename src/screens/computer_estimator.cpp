@@ -19,7 +19,7 @@ namespace {
 
 // A selection-only list that shows its prompt, in the box's own text colour,
 // until a part is chosen.
-void fill_parts(QComboBox* box, const PartList& parts) {
+void fillParts(QComboBox* box, const PartList& parts) {
     for (int i = 0; i < parts.count; ++i)
         box->addItem(QString::fromUtf8(parts.parts[i].name));
     box->setPlaceholderText(QString::fromUtf8(parts.prompt));
@@ -34,7 +34,7 @@ void fill_parts(QComboBox* box, const PartList& parts) {
 ComputerEstimator::ComputerEstimator(Screens& screens)
     : Screen("Form4", QStringLiteral("General Computer"), 4740, 5475), screens_(screens) {
     // clang-format off
-    lay_out(this, {
+    layOut(this, {
         {"Combo3", Kind::Combo, 435, 690, 3855, 315, "Select Computer Type:"},
         {"Combo1", Kind::Combo, 435, 1170, 3855, 315, "Select Processor:"},
         {"Combo2", Kind::Combo, 435, 1650, 3855, 315, "Select Monitor:"},
@@ -68,24 +68,24 @@ ComputerEstimator::ComputerEstimator(Screens& screens)
     typeBox = control<QComboBox>(this, "Combo3");
     processorBox = control<QComboBox>(this, "Combo1");
     monitorBox = control<QComboBox>(this, "Combo2");
-    const char* const check_names[] = {"Check1", "Check2", "Check3", "Check4", "Check5"};
+    const char* const checkNames[] = {"Check1", "Check2", "Check3", "Check4", "Check5"};
     for (std::size_t i = 0; i < peripheralChecks.size(); ++i)
-        peripheralChecks[i] = control<QCheckBox>(this, check_names[i]);
+        peripheralChecks[i] = control<QCheckBox>(this, checkNames[i]);
     otherDeviceCheck = control<QCheckBox>(this, "Check6");
     otherDeviceBox = control<QLineEdit>(this, "Text2");
     addButton = control<ImageButton>(this, "Image1");
     cancelButton = control<ImageButton>(this, "Image2");
     helpButton = control<ImageButton>(this, "Image3");
 
-    label_controls(this, {{"Label5", "Check1"},
-                          {"Label6", "Check2"},
-                          {"Label7", "Check3"},
-                          {"Label8", "Check4"},
-                          {"Label9", "Check5"},
-                          {"Label3", "Check6"}});
-    fill_parts(typeBox, ComputerTypes);
-    fill_parts(processorBox, Processors);
-    fill_parts(monitorBox, Monitors);
+    labelControls(this, {{"Label5", "Check1"},
+                         {"Label6", "Check2"},
+                         {"Label7", "Check3"},
+                         {"Label8", "Check4"},
+                         {"Label9", "Check5"},
+                         {"Label3", "Check6"}});
+    fillParts(typeBox, ComputerTypes);
+    fillParts(processorBox, Processors);
+    fillParts(monitorBox, Monitors);
     otherDeviceBox->setText(QStringLiteral("0"));
 
     connect(addButton, &ImageButton::clicked, this, &ComputerEstimator::addSystem);
@@ -104,7 +104,7 @@ void ComputerEstimator::addSystem() {
     choice.other_device_va = otherDeviceBox->text().toStdString();
     const ComputerEstimate estimate = estimate_computer(choice);
     if (!estimate.refusal.empty()) {
-        show_message(estimate.refusal);
+        showMessage(estimate.refusal);
         return;
     }
     LoadListScreen& list = screens_.loadList();
@@ -117,9 +117,9 @@ void ComputerEstimator::cancel() {
 }
 
 void ComputerEstimator::showHelp() {
-    show_message(QStringLiteral("Select the individual components of the system you\r"
-                                "wish to protect.  When done, click 'Add This System'."),
-                 MessageIcon::Information);
+    showMessage(QStringLiteral("Select the individual components of the system you\r"
+                               "wish to protect.  When done, click 'Add This System'."),
+                MessageIcon::Information);
 }
 
 } // namespace vellimar

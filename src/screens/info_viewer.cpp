@@ -33,8 +33,8 @@ InfoViewer::InfoViewer(Screens& screens)
       screens_(screens) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Information Viewer"));
-    setWindowIcon(application_icon());
-    setFont(screen_font());
+    setWindowIcon(applicationIcon());
+    setFont(screenFont());
     // Closing the viewer never ends the program, even when no other window
     // is left open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -45,8 +45,8 @@ InfoViewer::InfoViewer(Screens& screens)
         move(primary->availableGeometry().center() - rect().center());
     setWindowState(Qt::WindowMaximized);
 
-    infoText = make_control<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
-    infoText->setFont(screen_font(9.75, Regular, QStringLiteral("Arial")));
+    infoText = makeControl<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
+    infoText->setFont(screenFont(9.75, Regular, QStringLiteral("Arial")));
     infoText->setLineWrapMode(QPlainTextEdit::NoWrap);
     infoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     infoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -58,23 +58,23 @@ InfoViewer::InfoViewer(Screens& screens)
     infoText->verticalScrollBar()->setAccessibleName(QStringLiteral("Vertical"));
     infoText->hide();
 
-    printButton = make_control<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
-                                            QStringLiteral("Print This Document"));
+    printButton = makeControl<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
+                                           QStringLiteral("Print This Document"));
     // Return presses a focused button here too, as on every other screen.
     printButton->setAutoDefault(true);
     connect(printButton, &QPushButton::clicked, this, &InfoViewer::printDocument);
 
     backButton =
-        make_control<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
+        makeControl<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
     backButton->setAutoDefault(true);
     connect(backButton, &QPushButton::clicked, this, &InfoViewer::back);
 
-    modelLabel = make_control<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
+    modelLabel = makeControl<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
     modelLabel->setTextFormat(Qt::PlainText);
     modelLabel->hide();
 
-    noticeLabel = make_control<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
-                                       QStringLiteral("Product information for this model:"));
+    noticeLabel = makeControl<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
+                                      QStringLiteral("Product information for this model:"));
     noticeLabel->setTextFormat(Qt::PlainText);
     setAccessibleDescription(noticeLabel->text());
     // Labels lie beneath the buttons, which overlap the notice's area.
@@ -105,18 +105,18 @@ void InfoViewer::showInfo() {
 
     const char* file = screens_.loadList().volts120() ? "prod120.txt" : "prod230.txt";
     const ProductSection section = read_product_section(data_file(file), family_key(model.toStdString()));
-    infoText->setPlainText(with_line_feeds(QString::fromStdString(section.text)));
+    infoText->setPlainText(withLineFeeds(QString::fromStdString(section.text)));
     infoText->show();
     // Asked again from the results screen, the viewer comes back in front.
     raise();
     activateWindow();
     if (!section.ok)
-        show_message(section.error, MessageIcon::Critical);
+        showMessage(section.error, MessageIcon::Critical);
 }
 
 void InfoViewer::printDocument() {
     // Named for the model, so that a printer that files its jobs keeps each sheet.
-    print_document(infoText->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + model_);
+    printText(infoText->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + model_);
 }
 
 void InfoViewer::back() {

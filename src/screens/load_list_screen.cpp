@@ -21,7 +21,7 @@ namespace vellimar {
 LoadListScreen::LoadListScreen(Screens& screens)
     : Screen("Form1", ApplicationTitle, 4680, 4635), screens_(screens) {
     // clang-format off
-    lay_out(this, {
+    layOut(this, {
         {"List1", Kind::List, 135, 1095, 2535, 2790, "List of items to protect",
          Font::Screen, false, "Items to be protected by single UPS"},
         {"Combo1", Kind::Combo, 120, 4080, 2535, 315, "Desired runtime",
@@ -70,11 +70,11 @@ LoadListScreen::LoadListScreen(Screens& screens)
     // Screen readers read each option once, in its group; the labels beside
     // them carry the same words as the options' names.
     setAccessibleDescription(QStringLiteral("Load list"));
-    read_current_item_on_focus(itemList);
-    group_options(this, QStringLiteral("Voltage"), {volts120Option, volts230Option});
-    hide_from_screen_readers(control<QWidget>(this, "Label5"));
-    hide_from_screen_readers(control<QWidget>(this, "Label6"));
-    click_through_labels(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
+    readCurrentItemOnFocus(itemList);
+    groupOptions(this, QStringLiteral("Voltage"), {volts120Option, volts230Option});
+    hideFromScreenReaders(control<QWidget>(this, "Label5"));
+    hideFromScreenReaders(control<QWidget>(this, "Label6"));
+    clickThroughLabels(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
     runtimeBox->setEditable(true);
     runtimeBox->setInsertPolicy(QComboBox::NoInsert);
     runtimeBox->setCompleter(nullptr);
@@ -154,7 +154,7 @@ void LoadListScreen::suggest() {
     const Suggestion suggestion = vellimar::suggest(runtimeText().toStdString(), runtimeIndex(),
                                                     static_cast<double>(items_.total()), volts120());
     if (!suggestion.message.empty()) {
-        show_message(suggestion.message, MessageIcon::Critical);
+        showMessage(suggestion.message, MessageIcon::Critical);
         return;
     }
     ResultsScreen& results = screens_.results();
@@ -165,8 +165,8 @@ void LoadListScreen::suggest() {
 }
 
 void LoadListScreen::showHelp() {
-    show_message(QStringLiteral("1. Select 120V or 230V\r2. Select desired runtime\r3. Click 'Suggest UPS'"),
-                 MessageIcon::Information);
+    showMessage(QStringLiteral("1. Select 120V or 230V\r2. Select desired runtime\r3. Click 'Suggest UPS'"),
+                MessageIcon::Information);
 }
 
 } // namespace vellimar

@@ -29,7 +29,7 @@ constexpr int VaRole = Qt::UserRole;
 
 // Alphabetical as a reader expects, accented letters beside their base
 // letter, case ignored; equal texts keep their file order.
-template <typename T, typename TextOf> void sort_alphabetically(std::vector<T>& entries, TextOf text_of) {
+template <typename T, typename TextOf> void sortAlphabetically(std::vector<T>& entries, TextOf textOf) {
     // Qt compares code points in the C locale; the common order of the
     // Latin letters stands in for it there.
     QLocale locale;
@@ -40,7 +40,7 @@ template <typename T, typename TextOf> void sort_alphabetically(std::vector<T>& 
     std::vector<std::pair<QCollatorSortKey, std::size_t>> keys;
     keys.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
-        keys.emplace_back(collator.sortKey(text_of(entries[i])), i);
+        keys.emplace_back(collator.sortKey(textOf(entries[i])), i);
     std::stable_sort(keys.begin(), keys.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
     std::vector<T> sorted;
@@ -56,7 +56,7 @@ ModelPicker::ModelPicker(Screens& screens)
     : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475), screens_(screens) {
     setAccessibleDescription(QStringLiteral("Model picker"));
     // clang-format off
-    lay_out(this, {
+    layOut(this, {
         {"manuf", Kind::List, 390, 555, 4455, 1035},
         {"model", Kind::List, 390, 2175, 4470, 2205},
         {"modelva", Kind::List, 4410, 2850, 255, 1230, "VA of each model"},
@@ -85,7 +85,7 @@ ModelPicker::ModelPicker(Screens& screens)
     otherCategoryButton = control<ImageButton>(this, "Image8");
     vaList->hide();
     categoryLabel->hide();
-    label_controls(this, {{"Label2", "manuf"}, {"Label3", "model"}});
+    labelControls(this, {{"Label2", "manuf"}, {"Label3", "model"}});
 
     connect(manufacturerList, &QListWidget::itemSelectionChanged, this, &ModelPicker::manufacturerChosen);
     connect(modelList, &QListWidget::itemSelectionChanged, this, &ModelPicker::modelChosen);
@@ -122,7 +122,7 @@ void ModelPicker::fillManufacturers() {
     std::vector<std::string> runs;
     std::string error;
     if (!read_manufacturer_runs(filePath(), runs, error)) {
-        show_message(error, MessageIcon::Critical);
+        showMessage(error, MessageIcon::Critical);
         return;
     }
     std::vector<QString> names;
@@ -130,7 +130,7 @@ void ModelPicker::fillManufacturers() {
     for (const std::string& name : runs)
         names.push_back(QString::fromStdString(name));
     // Sorted once here rather than item by item, so long lists fill at once.
-    sort_alphabetically(names, [](const QString& name) { return name; });
+    sortAlphabetically(names, [](const QString& name) { return name; });
     const QSignalBlocker blocker(manufacturerList);
     manufacturerList->addItems(QStringList(names.begin(), names.end()));
 }
@@ -151,14 +151,14 @@ void ModelPicker::fillModels() {
     std::vector<EquipmentLine> lines;
     std::string error;
     if (!read_models_of(filePath(), chosen, lines, error)) {
-        show_message(error, MessageIcon::Critical);
+        showMessage(error, MessageIcon::Critical);
         return;
     }
     std::vector<std::pair<QString, QString>> models; // model text, VA text
     models.reserve(lines.size());
     for (const EquipmentLine& line : lines)
         models.emplace_back(QString::fromStdString(line.model), QString::fromStdString(line.va));
-    sort_alphabetically(models, [](const auto& entry) { return entry.first; });
+    sortAlphabetically(models, [](const auto& entry) { return entry.first; });
 
     QStringList texts;
     QStringList vas;
@@ -190,7 +190,7 @@ void ModelPicker::modelChosen() {
 void ModelPicker::addModel() {
     const QList<QListWidgetItem*> chosen = modelList->selectedItems();
     if (chosen.isEmpty() || chosen.first()->text().isEmpty()) {
-        show_message(QStringLiteral("You need to select a model"));
+        showMessage(QStringLiteral("You need to select a model"));
         return;
     }
     LoadListScreen& list = screens_.loadList();

@@ -59,7 +59,7 @@ ResultsScreen::ResultsScreen(Screens& screens)
     // stands 90 twips left and 45 up of the layout's place, where it would
     // cover the "b" of "button" and the tops of the support telephone number.
     // clang-format off
-    lay_out(this, {
+    layOut(this, {
         {"Image13", Kind::Picture, 3705, 4305, 420, 435, "Information icon"},
         {"Label2", Kind::Label, 120, 105, 675, 300, "Total VA:"},
         {"Label1", Kind::Label, 825, 105, 645, 270, "", Font::Bold},
@@ -109,7 +109,7 @@ ResultsScreen::ResultsScreen(Screens& screens)
         infoButtons[k] = control<ImageButton>(this, UpsClasses[k].info_button);
         const QString caption = QString::fromUtf8(UpsClasses[k].caption);
         control<QLabel>(this, UpsClasses[k].caption_label)->setText(caption);
-        infoButtons[k]->set_caption(QStringLiteral("Information about ") + caption);
+        infoButtons[k]->setCaption(QStringLiteral("Information about ") + caption);
         connect(infoButtons[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
     new HintAroundPicture(control<QLabel>(this, "Label15"), control<QWidget>(this, "Image13"));
@@ -118,9 +118,9 @@ ResultsScreen::ResultsScreen(Screens& screens)
     // Screen readers read each value by its heading, and each class as its
     // caption and its model.
     setAccessibleDescription(QStringLiteral("Suggested models"));
-    label_controls(this, {{"Label2", "Label1"}, {"Label3", "Label9"}});
-    for (const UpsClass& ups_class : UpsClasses)
-        label_controls(this, {{ups_class.caption_label, ups_class.model_label}});
+    labelControls(this, {{"Label2", "Label1"}, {"Label3", "Label9"}});
+    for (const UpsClass& upsClass : UpsClasses)
+        labelControls(this, {{upsClass.caption_label, upsClass.model_label}});
     modifyButton = control<ImageButton>(this, "Image1");
     printButton = control<ImageButton>(this, "Image12");
     quitButton = control<ImageButton>(this, "Image2");
@@ -161,24 +161,24 @@ void ResultsScreen::printResults() {
     ClassTexts models;
     for (int k = 0; k < UpsClassCount; ++k)
         models[k] = modelLabels[k]->text().toStdString();
-    print_document(QString::fromStdString(results_page_text(totalLabel->text().toStdString(),
-                                                            runtimeLabel->text().toStdString(), models)),
-                   ApplicationTitle + QStringLiteral(" – Results"));
+    printText(QString::fromStdString(results_page_text(totalLabel->text().toStdString(),
+                                                       runtimeLabel->text().toStdString(), models)),
+              ApplicationTitle + QStringLiteral(" – Results"));
 }
 
 void ResultsScreen::quit() {
     platform().process->end();
 }
 
-void ResultsScreen::showInfo(int ups_class) {
+void ResultsScreen::showInfo(int upsClass) {
     InfoViewer& viewer = screens_.infoViewer();
     viewer.show();
-    viewer.setModelText(modelLabels[ups_class]->text());
+    viewer.setModelText(modelLabels[upsClass]->text());
     viewer.showInfo();
 }
 
 void ResultsScreen::showHelp() {
-    show_message(
+    showMessage(
         QStringLiteral("To view more information on a particular model, click the 'i' (information) button"));
 }
 

@@ -36,8 +36,8 @@ class ResultsScreen : public Screen {
     void modifyCriteria();
     void printResults();
     void quit();
-    // Opens the product information viewer for the model of `ups_class`.
-    void showInfo(int ups_class);
+    // Opens the product information viewer for the model of `upsClass`.
+    void showInfo(int upsClass);
     void showHelp();
 
   private:

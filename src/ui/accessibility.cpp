@@ -34,7 +34,7 @@ class ButtonInterface : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        state.pressed = button()->is_down();
+        state.pressed = button()->isDown();
         return state;
     }
 
@@ -47,7 +47,7 @@ class ButtonInterface : public QAccessibleWidget {
             return QAccessibleWidget::doAction(action);
         // A hidden screen's buttons stay where the user cannot reach them.
         if (button()->isVisible() && button()->isEnabled())
-            button()->animate_click();
+            button()->animateClick();
     }
 
   private:
@@ -201,7 +201,7 @@ class LabelInterface : public QAccessibleWidget, public QAccessibleTextInterface
     QString shown() const { return static_cast<QLabel*>(widget())->text(); }
 };
 
-bool named_by_another_label(const QLabel* label) {
+bool namedByAnotherLabel(const QLabel* label) {
     const QWidget* parent = label->parentWidget();
     if (!parent)
         return false;
@@ -312,10 +312,10 @@ class MessageIconInterface : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* interface_for(const QString& class_name, QObject* object) {
+QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     // Asked for the object's own class only, so that Qt's interfaces for the
     // classes beneath (and for its own dialogs) stay as they are.
-    if (!object || class_name != QLatin1String(object->metaObject()->className()))
+    if (!object || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     if (!object->isWidgetType())
         return object->property(GroupName).isValid() ? new GroupInterface(object) : nullptr;
@@ -324,7 +324,7 @@ QAccessibleInterface* interface_for(const QString& class_name, QObject* object) 
         return new ButtonInterface(button);
     if (qobject_cast<Picture*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (widget->isWindow() && class_name.startsWith(QLatin1String("vellimar::")))
+    if (widget->isWindow() && className.startsWith(QLatin1String("vellimar::")))
         return new WindowInterface(widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         return new ComboInterface(combo);
@@ -333,7 +333,7 @@ QAccessibleInterface* interface_for(const QString& class_name, QObject* object) 
     auto* label = qobject_cast<QLabel*>(widget);
     if (!label)
         return nullptr;
-    if (!label->accessibleName().isEmpty() || named_by_another_label(label))
+    if (!label->accessibleName().isEmpty() || namedByAnotherLabel(label))
         return new LabelInterface(label);
     if (label->text().isEmpty() && qobject_cast<QMessageBox*>(label->window()) && label->window() != label)
         return new MessageIconInterface(label);
@@ -342,15 +342,15 @@ QAccessibleInterface* interface_for(const QString& class_name, QObject* object) 
 
 } // namespace
 
-void install_accessibility() {
-    QAccessible::installFactory(interface_for);
+void installAccessibility() {
+    QAccessible::installFactory(interfaceFor);
 }
 
-void hide_from_screen_readers(QWidget* caption) {
+void hideFromScreenReaders(QWidget* caption) {
     caption->setProperty(HiddenFromScreenReaders, true);
 }
 
-void read_current_item_on_focus(QAbstractItemView* list) {
+void readCurrentItemOnFocus(QAbstractItemView* list) {
     QObject::connect(qApp, &QApplication::focusChanged, list, [list](QWidget*, QWidget* now) {
         if (now != list)
             return;
@@ -365,7 +365,7 @@ void read_current_item_on_focus(QAbstractItemView* list) {
     });
 }
 
-void group_options(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options) {
+void groupOptions(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options) {
     auto* group = new QObject(screen);
     group->setProperty(GroupName, name);
     for (QWidget* option : options)

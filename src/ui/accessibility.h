@@ -22,19 +22,19 @@ namespace vellimar {
 //  - combo boxes: as Qt has them, with a way to choose an item;
 //  - option buttons put in a group below: read as the group's members;
 //  - message box icons: named for the kind of message.
-void install_accessibility();
+void installAccessibility();
 
 // Leaves a button's caption label out of what screen readers read: the
 // button already carries the caption as its name.
-void hide_from_screen_readers(QWidget* caption);
+void hideFromScreenReaders(QWidget* caption);
 
 // Reads a list's current item when the list gets the focus. Qt reports the
 // item only when it becomes current while the list has the focus, so an
 // item made current before (the one just added) would go unread.
-void read_current_item_on_focus(QAbstractItemView* list);
+void readCurrentItemOnFocus(QAbstractItemView* list);
 
 // Puts option buttons that stand loose on a screen into a group that screen
 // readers name once, before the option ("Voltage", "120 Volt").
-void group_options(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options);
+void groupOptions(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options);
 
 } // namespace vellimar

@@ -12,7 +12,7 @@ namespace vellimar {
 namespace {
 
 // A light pill with a soft shadow on the dark blue, brightening to a white rim.
-void paint_face(QPainter& p, QSizeF size) {
+void paintFace(QPainter& p, QSizeF size) {
     p.fillRect(QRectF(QPointF(0, 0), size), ScreenBlue);
     const qreal radius = (size.height() - 3) / 2;
     QRectF pill(1, 1, size.width() - 3, size.height() - 3);
@@ -28,7 +28,7 @@ void paint_face(QPainter& p, QSizeF size) {
     p.drawRoundedRect(pill, radius, radius);
 }
 
-void paint_icon(QPainter& p, QSizeF size, const QString& glyph) {
+void paintIcon(QPainter& p, QSizeF size, const QString& glyph) {
     p.fillRect(QRectF(QPointF(0, 0), size), ScreenBlue);
     QRectF square(1, 1, size.width() - 2, size.height() - 2);
     QLinearGradient fill(square.topLeft(), square.bottomRight());
@@ -45,7 +45,7 @@ void paint_icon(QPainter& p, QSizeF size, const QString& glyph) {
     p.drawText(square, Qt::AlignCenter, glyph);
 }
 
-void paint_logo(QPainter& p, QSizeF size) {
+void paintLogo(QPainter& p, QSizeF size) {
     p.fillRect(QRectF(QPointF(0, 0), size), ScreenBlue);
     // A stylised lightning bolt in a shield, then the maker's name.
     QPainterPath bolt;
@@ -81,23 +81,23 @@ void paint(QPainter& p, Bitmap bitmap, QSizeF size) {
     case Bitmap::LongFace:
     case Bitmap::Face:
     case Bitmap::LargeFace:
-        paint_face(p, size);
+        paintFace(p, size);
         break;
     case Bitmap::Help:
-        paint_icon(p, size, QStringLiteral("?"));
+        paintIcon(p, size, QStringLiteral("?"));
         break;
     case Bitmap::Info:
-        paint_icon(p, size, QStringLiteral("i"));
+        paintIcon(p, size, QStringLiteral("i"));
         break;
     case Bitmap::Logo:
-        paint_logo(p, size);
+        paintLogo(p, size);
         break;
     }
 }
 
 } // namespace
 
-QSize bitmap_size(Bitmap bitmap) {
+QSize bitmapSize(Bitmap bitmap) {
     switch (bitmap) {
     case Bitmap::LongFace:
         return {250, 30};
@@ -115,15 +115,15 @@ QSize bitmap_size(Bitmap bitmap) {
     return {};
 }
 
-QPixmap bitmap_pixmap(Bitmap bitmap, qreal device_pixel_ratio) {
+QPixmap bitmapPixmap(Bitmap bitmap, qreal pixelRatio) {
     static QHash<QPair<int, qreal>, QPixmap> cache;
-    auto key = qMakePair(static_cast<int>(bitmap), device_pixel_ratio);
+    auto key = qMakePair(static_cast<int>(bitmap), pixelRatio);
     auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
-    QSize size = bitmap_size(bitmap);
-    QPixmap pixmap(size * device_pixel_ratio);
-    pixmap.setDevicePixelRatio(device_pixel_ratio);
+    QSize size = bitmapSize(bitmap);
+    QPixmap pixmap(size * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
     {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -134,7 +134,7 @@ QPixmap bitmap_pixmap(Bitmap bitmap, qreal device_pixel_ratio) {
     return pixmap;
 }
 
-QIcon application_icon() {
+QIcon applicationIcon() {
     // Rendered from the application's SVG at build time and embedded.
     static const QIcon icon = [] {
         QIcon made;

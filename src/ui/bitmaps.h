@@ -13,10 +13,10 @@ namespace vellimar {
 enum class Bitmap { LongFace, Face, LargeFace, Help, Info, Logo };
 
 // Size in pixels at scale 1.
-QSize bitmap_size(Bitmap bitmap);
+QSize bitmapSize(Bitmap bitmap);
 // The picture for a device pixel ratio (cached).
-QPixmap bitmap_pixmap(Bitmap bitmap, qreal device_pixel_ratio);
+QPixmap bitmapPixmap(Bitmap bitmap, qreal pixelRatio);
 // The window icon of every screen: the application icon, 16 to 256 pixels.
-QIcon application_icon();
+QIcon applicationIcon();
 
 } // namespace vellimar

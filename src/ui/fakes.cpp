@@ -19,10 +19,10 @@ bool FakePrinter::print(const QString& text, const QString& title) {
     return true;
 }
 
-FakePlatform::FakePlatform() : previous_(swap_platform({&dialogs, &printer, &process})) {}
+FakePlatform::FakePlatform() : previous_(swapPlatform({&dialogs, &printer, &process})) {}
 
 FakePlatform::~FakePlatform() {
-    swap_platform(previous_);
+    swapPlatform(previous_);
 }
 
 } // namespace vellimar

@@ -21,7 +21,7 @@ class FakeDialogs : public Dialogs {
     QString input(const QString& prompt, const QString& title, const QString& initial) override;
 
     // The answer to the next input box; without one the box is cancelled.
-    void answer_next_input(const QString& answer) { answers_.append(answer); }
+    void answerNextInput(const QString& answer) { answers_.append(answer); }
 
     QList<ShownMessage> messages;
     QStringList prompts; // prompt and title of each input box, as "prompt|title"

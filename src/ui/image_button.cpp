@@ -14,18 +14,18 @@ Picture::Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int
     : QWidget(parent), bitmap_(bitmap) {
     setObjectName(QString::fromLatin1(name));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(bitmap_size(bitmap));
-    move_to(QPoint(left, top));
+    resize(bitmapSize(bitmap));
+    moveTo(QPoint(left, top));
 }
 
-void Picture::move_to(QPoint twips_position) {
-    position_ = twips_position;
+void Picture::moveTo(QPoint twipsPosition) {
+    position_ = twipsPosition;
     move(twips(position_.x()), twips(position_.y()));
 }
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, bitmap_pixmap(bitmap_, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, bitmapPixmap(bitmap_, devicePixelRatioF()));
 }
 
 ImageButton::ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
@@ -35,17 +35,17 @@ ImageButton::ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int l
     setFocusPolicy(Qt::TabFocus);
 }
 
-void ImageButton::set_press_positions(QPoint pressed, QPoint released) {
+void ImageButton::setPressPositions(QPoint pressed, QPoint released) {
     pressed_ = pressed;
     released_ = released;
-    has_press_look_ = true;
+    hasPressLook_ = true;
 }
 
-void ImageButton::set_caption(const QString& caption) {
+void ImageButton::setCaption(const QString& caption) {
     setAccessibleName(caption);
 }
 
-void ImageButton::animate_click() {
+void ImageButton::animateClick() {
     if (down_)
         return;
     press();
@@ -59,19 +59,19 @@ void ImageButton::animate_click() {
 void ImageButton::press() {
     down_ = true;
     // Top first, then left, as the handlers set them.
-    if (has_press_look_)
-        move_to(pressed_);
+    if (hasPressLook_)
+        moveTo(pressed_);
 }
 
 void ImageButton::release() {
     down_ = false;
-    if (has_press_look_)
-        move_to(released_);
+    if (hasPressLook_)
+        moveTo(released_);
 }
 
 void ImageButton::paintEvent(QPaintEvent* event) {
     Picture::paintEvent(event);
-    if (!shows_focus_frame())
+    if (!showsFocusFrame())
         return;
     // A dotted focus frame inside the face (around the whole of an icon).
     const bool icon = bitmap() == Bitmap::Help || bitmap() == Bitmap::Info;
@@ -96,26 +96,26 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-bool ImageButton::shows_focus_frame() const {
-    return hasFocus() && keyboard_focus_;
+bool ImageButton::showsFocusFrame() const {
+    return hasFocus() && keyboardFocus_;
 }
 
 void ImageButton::focusInEvent(QFocusEvent* event) {
     // The focus a window hands its first control when it opens shows no
     // frame until a key is used.
     const Qt::FocusReason reason = event->reason();
-    keyboard_focus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                      reason == Qt::ShortcutFocusReason ||
-                      (reason == Qt::ActiveWindowFocusReason && last_input_was_keyboard());
+    keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                     reason == Qt::ShortcutFocusReason ||
+                     (reason == Qt::ActiveWindowFocusReason && lastInputWasKeyboard());
     Picture::focusInEvent(event);
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* event) {
     int key = event->key();
     const bool clicking = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!keyboard_focus_) {
+    if (!keyboardFocus_) {
         // The first key shows where the focus is; only a framed button clicks.
-        keyboard_focus_ = true;
+        keyboardFocus_ = true;
         update();
         if (clicking) {
             event->accept();
@@ -123,8 +123,8 @@ void ImageButton::keyPressEvent(QKeyEvent* event) {
         }
     }
     if (clicking) {
-        if (!event->isAutoRepeat() && !key_down_) {
-            key_down_ = true;
+        if (!event->isAutoRepeat() && !keyDown_) {
+            keyDown_ = true;
             press();
         }
         event->accept();
@@ -137,8 +137,8 @@ void ImageButton::keyReleaseEvent(QKeyEvent* event) {
     int key = event->key();
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
         event->accept();
-        if (key_down_) {
-            key_down_ = false;
+        if (keyDown_) {
+            keyDown_ = false;
             release();
             emit clicked();
         }

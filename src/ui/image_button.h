@@ -15,11 +15,11 @@ class Picture : public QWidget {
   public:
     // `left` and `top` are the position in twips.
     Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
-    QPoint position_twips() const { return position_; }
+    QPoint positionTwips() const { return position_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void move_to(QPoint twips_position);
+    void moveTo(QPoint twipsPosition);
     Bitmap bitmap() const { return bitmap_; }
 
   private:
@@ -34,18 +34,18 @@ class ImageButton : public Picture {
 
     // Gives the button its pressed look: the two absolute positions (twips)
     // that a press and a release set.
-    void set_press_positions(QPoint pressed, QPoint released);
+    void setPressPositions(QPoint pressed, QPoint released);
     // Caption (or purpose) read out by screen readers.
-    void set_caption(const QString& caption);
+    void setCaption(const QString& caption);
 
     // The dotted frame shows only while the focus is the keyboard's.
-    bool shows_focus_frame() const;
+    bool showsFocusFrame() const;
     // Held down by the mouse, the keyboard or a click in progress.
-    bool is_down() const { return down_; }
+    bool isDown() const { return down_; }
     // A click as the keyboard gives it, for screen readers: pressed now,
     // released and clicked a moment later, once the caller has had its
     // answer (the click may open a modal message box).
-    void animate_click();
+    void animateClick();
 
   signals:
     void clicked();
@@ -64,9 +64,9 @@ class ImageButton : public Picture {
 
     QPoint pressed_;
     QPoint released_;
-    bool has_press_look_ = false;
-    bool key_down_ = false;
-    bool keyboard_focus_ = false;
+    bool hasPressLook_ = false;
+    bool keyDown_ = false;
+    bool keyboardFocus_ = false;
     bool down_ = false;
 };
 

@@ -20,17 +20,17 @@ namespace {
 QFont font_of(Font font) {
     switch (font) {
     case Font::Bold:
-        return screen_font(8.25, Bold);
+        return screenFont(8.25, Bold);
     case Font::Italic:
-        return screen_font(8.25, Italic);
+        return screenFont(8.25, Italic);
     case Font::Heading:
-        return screen_font(9.75, Bold);
+        return screenFont(9.75, Bold);
     case Font::Arial:
-        return screen_font(8.25, Regular, QStringLiteral("Arial"));
+        return screenFont(8.25, Regular, QStringLiteral("Arial"));
     case Font::Screen:
         break;
     }
-    return screen_font();
+    return screenFont();
 }
 
 // The pictures come in a few sizes; the width tells which one a row shows.
@@ -99,62 +99,62 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
     const Qt::Alignment alignment = (row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     switch (row.kind) {
     case Kind::Label:
-        return make_label(screen, row.name, text, area, font_of(row.font), Qt::white, alignment);
+        return makeLabel(screen, row.name, text, area, font_of(row.font), Qt::white, alignment);
     case Kind::GreyLabel:
-        return make_label(screen, row.name, text, area, font_of(row.font), CaptionGrey, alignment);
+        return makeLabel(screen, row.name, text, area, font_of(row.font), CaptionGrey, alignment);
     case Kind::Caption:
-        return make_caption(screen, row.name, text, area, font_of(row.font), alignment);
+        return makeCaption(screen, row.name, text, area, font_of(row.font), alignment);
     case Kind::Button:
     case Kind::Icon: {
         auto* button = new ImageButton(screen, row.name, bitmap_of(row), row.left, row.top);
         if (row.kind == Kind::Button)
-            button->set_press_positions(QPoint(row.pressed.left, row.pressed.top),
-                                        QPoint(row.released.left, row.released.top));
-        button->set_caption(text);
+            button->setPressPositions(QPoint(row.pressed.left, row.pressed.top),
+                                      QPoint(row.released.left, row.released.top));
+        button->setCaption(text);
         return button;
     }
     case Kind::Picture:
         return new Picture(screen, row.name, bitmap_of(row), row.left, row.top);
     case Kind::List: {
-        auto* list = make_control<ListBox>(screen, row.name, area);
+        auto* list = makeControl<ListBox>(screen, row.name, area);
         list->setUniformItemSizes(true);
         return list;
     }
     case Kind::Combo:
-        return make_control<QComboBox>(screen, row.name, area);
+        return makeControl<QComboBox>(screen, row.name, area);
     case Kind::Option:
-        return make_control<QRadioButton>(screen, row.name, area);
+        return makeControl<QRadioButton>(screen, row.name, area);
     case Kind::Check:
-        return make_control<QCheckBox>(screen, row.name, area);
+        return makeControl<QCheckBox>(screen, row.name, area);
     case Kind::TextBox:
-        return make_control<QLineEdit>(screen, row.name, area);
+        return makeControl<QLineEdit>(screen, row.name, area);
     }
     return nullptr;
 }
 
 } // namespace
 
-void label_controls(const QWidget* screen,
-                    std::initializer_list<std::pair<const char*, const char*>> labels) {
-    for (auto [label_name, labelled] : labels) {
-        auto* label = control<QLabel>(screen, label_name);
+void labelControls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels) {
+    for (auto [labelName, labelled] : labels) {
+        auto* label = control<QLabel>(screen, labelName);
         label->setBuddy(control<QWidget>(screen, labelled));
         if (qobject_cast<QAbstractButton*>(label->buddy()))
-            click_through_labels(screen, {{label_name, labelled}});
+            clickThroughLabels(screen, {{labelName, labelled}});
     }
 }
 
-void click_through_labels(const QWidget* screen,
-                          std::initializer_list<std::pair<const char*, const char*>> labels) {
+void clickThroughLabels(const QWidget* screen,
+                        std::initializer_list<std::pair<const char*, const char*>> labels) {
     static LabelClicks clicks;
-    for (auto [label_name, button] : labels) {
-        auto* label = control<QLabel>(screen, label_name);
-        label->setProperty(ClickTarget, QVariant::fromValue<QObject*>(control<QAbstractButton>(screen, button)));
+    for (auto [labelName, button] : labels) {
+        auto* label = control<QLabel>(screen, labelName);
+        label->setProperty(ClickTarget,
+                           QVariant::fromValue<QObject*>(control<QAbstractButton>(screen, button)));
         label->installEventFilter(&clicks);
     }
 }
 
-void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows) {
+void layOut(QWidget* screen, std::initializer_list<LayoutRow> rows) {
     QWidget* previous = nullptr;
     for (const LayoutRow& row : rows) {
         QWidget* widget = make(screen, row);

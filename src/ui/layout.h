@@ -46,15 +46,15 @@ struct LayoutRow {
 
 // Makes the controls of `rows` on `screen`, in table order: that order is
 // also the keyboard order and the stacking order (later rows lie above).
-void lay_out(QWidget* screen, std::initializer_list<LayoutRow> rows);
+void layOut(QWidget* screen, std::initializer_list<LayoutRow> rows);
 
 // Each label names the control beside it for screen readers.
-void label_controls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels);
+void labelControls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels);
 
 // A click on each label is a click on the option button or tick box beside it
-// (label_controls does this too where the control is a button).
-void click_through_labels(const QWidget* screen,
-                          std::initializer_list<std::pair<const char*, const char*>> labels);
+// (labelControls does this too where the control is a button).
+void clickThroughLabels(const QWidget* screen,
+                        std::initializer_list<std::pair<const char*, const char*>> labels);
 
 // The control named `name` on `screen`; the layout guarantees it exists.
 template <typename W> W* control(const QWidget* screen, const char* name) {

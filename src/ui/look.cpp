@@ -34,16 +34,16 @@ class Style : public QProxyStyle {
 
 } // namespace
 
-QStyle* make_style() {
+QStyle* makeStyle() {
     return new Style(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
-void install_font_substitutes() {
+void installFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
-QFont screen_font(double points, int style, const QString& family) {
+QFont screenFont(double points, int style, const QString& family) {
     QFont font(family);
     font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
     font.setBold(style & Bold);
@@ -51,9 +51,9 @@ QFont screen_font(double points, int style, const QString& family) {
     return font;
 }
 
-QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
-                   const QFont& font, const QColor& colour, Qt::Alignment alignment) {
-    auto* label = make_control<QLabel>(parent, name, twipsArea, text);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                  const QFont& font, const QColor& colour, Qt::Alignment alignment) {
+    auto* label = makeControl<QLabel>(parent, name, twipsArea, text);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->setAlignment(alignment);
@@ -65,12 +65,12 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& text, const
     return label;
 }
 
-QLabel* make_caption(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
-                     const QFont& font, Qt::Alignment alignment) {
-    QLabel* label = make_label(parent, name, text, twipsArea, font, Qt::black, alignment);
+QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                    const QFont& font, Qt::Alignment alignment) {
+    QLabel* label = makeLabel(parent, name, text, twipsArea, font, Qt::black, alignment);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setWordWrap(true);
-    hide_from_screen_readers(label);
+    hideFromScreenReaders(label);
     return label;
 }
 

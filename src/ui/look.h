@@ -27,21 +27,21 @@ inline const QColor CaptionGrey{224, 224, 224};
 
 // "MS Sans Serif" and "Arial" are not on Linux; both are mapped to their
 // metric twin Liberation Sans, so captions fit their labels as laid out.
-void install_font_substitutes();
+void installFontSubstitutes();
 
 // The one style of every window: Fusion, whose scroll bar handles here stand
 // out from their grooves.
-QStyle* make_style();
+QStyle* makeStyle();
 
 enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
 // A font of `points` size at 96 DPI, in the layout's family.
-QFont screen_font(double points = 8.25, int style = Regular,
-                  const QString& family = QStringLiteral("MS Sans Serif"));
+QFont screenFont(double points = 8.25, int style = Regular,
+                 const QString& family = QStringLiteral("MS Sans Serif"));
 
 // A control of type W made with `args` on `parent`, carrying `name` as its
 // objectName and placed at a twips area.
 template <typename W, typename... Args>
-W* make_control(QWidget* parent, const char* name, const QRect& twipsArea, Args&&... args) {
+W* makeControl(QWidget* parent, const char* name, const QRect& twipsArea, Args&&... args) {
     auto* control = new W(std::forward<Args>(args)..., parent);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(twipsArea);
@@ -49,13 +49,13 @@ W* make_control(QWidget* parent, const char* name, const QRect& twipsArea, Args&
 }
 
 // A transparent label at a twips position, shown as plain text.
-QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
-                   const QFont& font, const QColor& colour = Qt::white,
-                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                  const QFont& font, const QColor& colour = Qt::white,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 // The caption of an image button: black text that takes no mouse input, so
 // a press on it reaches the button beneath.
-QLabel* make_caption(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
-                     const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,
+                    const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 } // namespace vellimar

@@ -44,12 +44,12 @@ class MessageBox : public QMessageBox {
         layout()->activate();
         const int around = layout()->totalMinimumSize().width() - label->minimumSizeHint().width();
         const int lines = label->fontMetrics().boundingRect(QRect(), 0, label->text()).width();
-        QFont title_font = font();
-        title_font.setBold(true);
-        const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
         // The title bar's icon and three buttons, about as wide as the bar is
         // high, and as much room again on either side of the title.
-        const int title = QFontMetrics(title_font).horizontalAdvance(windowTitle()) + 6 * title_bar;
+        const int title = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 6 * titleBar;
         const int wide = qMax(title, qMin(around + lines, screen()->availableGeometry().width()));
         if (wide > width())
             setFixedSize(wide, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wide)
@@ -63,7 +63,7 @@ class RealDialogs : public Dialogs {
         MessageBox box;
         box.setWindowTitle(title);
         box.setTextFormat(Qt::PlainText);
-        box.setText(with_line_feeds(text));
+        box.setText(withLineFeeds(text));
         box.setIcon(icon == MessageIcon::Critical      ? QMessageBox::Critical
                     : icon == MessageIcon::Information ? QMessageBox::Information
                                                        : QMessageBox::NoIcon);
@@ -100,21 +100,21 @@ Platform& platform() {
     return current();
 }
 
-Platform swap_platform(const Platform& replacement) {
+Platform swapPlatform(const Platform& replacement) {
     Platform previous = current();
     current() = replacement;
     return previous;
 }
 
-void show_message(const QString& text, MessageIcon icon) {
+void showMessage(const QString& text, MessageIcon icon) {
     platform().dialogs->message(text, ApplicationTitle, icon);
 }
 
-void show_message(const std::string& text, MessageIcon icon) {
-    show_message(QString::fromStdString(text), icon);
+void showMessage(const std::string& text, MessageIcon icon) {
+    showMessage(QString::fromStdString(text), icon);
 }
 
-QString with_line_feeds(QString text) {
+QString withLineFeeds(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;

@@ -44,23 +44,23 @@ struct Platform {
 // The platform in use; the real one unless a test swapped it.
 Platform& platform();
 // Puts the given platform in place and returns the previous one.
-Platform swap_platform(const Platform& replacement);
+Platform swapPlatform(const Platform& replacement);
 
 // The application title, used for every message box.
 extern const QString ApplicationTitle;
 
 // A message box titled with the application title.
-void show_message(const QString& text, MessageIcon icon = MessageIcon::None);
+void showMessage(const QString& text, MessageIcon icon = MessageIcon::None);
 // The same for a text from the rules, which are kept as UTF-8.
-void show_message(const std::string& text, MessageIcon icon = MessageIcon::None);
+void showMessage(const std::string& text, MessageIcon icon = MessageIcon::None);
 
 // Prints `text` on the default printer as a job named `title`, on a thread of
 // its own, and tells the user whether it worked once the job is done. The
 // windows keep answering meanwhile; a job asked for while another is under
 // way waits its turn.
-void print_document(const QString& text, const QString& title);
+void printText(const QString& text, const QString& title);
 
 // A text with its CR LF and lone CR line ends as line feeds, for display.
-QString with_line_feeds(QString text);
+QString withLineFeeds(QString text);
 
 } // namespace vellimar

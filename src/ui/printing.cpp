@@ -47,7 +47,7 @@ struct Cups {
 };
 
 template <typename Function>
-void look_up(QLibrary& library, const char* name, Function& function, bool& found) {
+void lookUp(QLibrary& library, const char* name, Function& function, bool& found) {
     function = reinterpret_cast<Function>(library.resolve(name));
     found = found && function;
 }
@@ -56,21 +56,21 @@ const Cups& cups() {
     static const Cups found = [] {
         Cups c;
         QLibrary library(QStringLiteral("cups"), 2);
-        look_up(library, "cupsServer", c.server, c.found);
-        look_up(library, "ippPort", c.port, c.found);
-        look_up(library, "cupsEncryption", c.encryption, c.found);
-        look_up(library, "httpConnect2", c.connect, c.found);
-        look_up(library, "httpSetTimeout", c.setTimeout, c.found);
-        look_up(library, "httpClose", c.close, c.found);
-        look_up(library, "cupsGetNamedDest", c.namedDest, c.found);
-        look_up(library, "cupsGetOption", c.option, c.found);
-        look_up(library, "cupsFreeDests", c.freeDests, c.found);
-        look_up(library, "cupsCopyDestInfo", c.copyInfo, c.found);
-        look_up(library, "cupsFindDestDefault", c.findDefault, c.found);
-        look_up(library, "ippGetString", c.string, c.found);
-        look_up(library, "cupsGetDestMediaByName", c.mediaByName, c.found);
-        look_up(library, "cupsFreeDestInfo", c.freeInfo, c.found);
-        look_up(library, "cupsPrintFile2", c.printFile, c.found);
+        lookUp(library, "cupsServer", c.server, c.found);
+        lookUp(library, "ippPort", c.port, c.found);
+        lookUp(library, "cupsEncryption", c.encryption, c.found);
+        lookUp(library, "httpConnect2", c.connect, c.found);
+        lookUp(library, "httpSetTimeout", c.setTimeout, c.found);
+        lookUp(library, "httpClose", c.close, c.found);
+        lookUp(library, "cupsGetNamedDest", c.namedDest, c.found);
+        lookUp(library, "cupsGetOption", c.option, c.found);
+        lookUp(library, "cupsFreeDests", c.freeDests, c.found);
+        lookUp(library, "cupsCopyDestInfo", c.copyInfo, c.found);
+        lookUp(library, "cupsFindDestDefault", c.findDefault, c.found);
+        lookUp(library, "ippGetString", c.string, c.found);
+        lookUp(library, "cupsGetDestMediaByName", c.mediaByName, c.found);
+        lookUp(library, "cupsFreeDestInfo", c.freeInfo, c.found);
+        lookUp(library, "cupsPrintFile2", c.printFile, c.found);
         return c;
     }();
     return found;
@@ -78,13 +78,13 @@ const Cups& cups() {
 
 // libcups asks this each time a wait on the server has gone a tenth of a
 // second without an answer: it goes on waiting until the deadline.
-int keep_waiting(http_t*, void* deadline) {
+int keepWaiting(http_t*, void* deadline) {
     return !static_cast<const QDeadlineTimer*>(deadline)->hasExpired();
 }
 
 // The paper the job goes on, the user's own default before the queue's, and
 // its printable area; A4 where neither is known.
-QPageLayout default_page(const Cups& c, http_t* http, cups_dest_t* dest) {
+QPageLayout defaultPage(const Cups& c, http_t* http, cups_dest_t* dest) {
     cups_size_t size{};
     cups_dinfo_t* info = c.copyInfo(http, dest);
     const char* media = c.option("media", dest->num_options, dest->options);
@@ -104,7 +104,7 @@ QPageLayout default_page(const Cups& c, http_t* http, cups_dest_t* dest) {
 }
 
 // Lays the text out on the destination's paper and hands it over as one job.
-bool print_on(const Cups& c, http_t* http, cups_dest_t* dest, const QString& text, const QString& title) {
+bool printOn(const Cups& c, http_t* http, cups_dest_t* dest, const QString& text, const QString& title) {
     // A stopped queue would hold the job and one that refuses jobs would drop
     // it: neither prints, so nothing is sent.
     if (qstrcmp(c.option("printer-state", dest->num_options, dest->options), "5") == 0 ||
@@ -116,8 +116,8 @@ bool print_on(const Cups& c, http_t* http, cups_dest_t* dest, const QString& tex
     {
         QPdfWriter writer(&pdf);
         writer.setTitle(title);
-        writer.setPageLayout(default_page(c, http, dest));
-        if (!print_text_on(writer, text))
+        writer.setPageLayout(defaultPage(c, http, dest));
+        if (!printTextOn(writer, text))
             return false;
     }
     if (!pdf.flush())
@@ -174,9 +174,9 @@ class PrintJobs {
             return;
         poll_.stop();
         if (done && outcome_.get())
-            show_message(QStringLiteral("Successfully printed to default printer!"));
+            showMessage(QStringLiteral("Successfully printed to default printer!"));
         else
-            show_message(QStringLiteral("There was a problem printing to your printer."));
+            showMessage(QStringLiteral("There was a problem printing to your printer."));
         outcome_ = {};
         startNext();
     }
@@ -190,21 +190,21 @@ class PrintJobs {
 
 } // namespace
 
-bool print_text_on(QPagedPaintDevice& device, const QString& text) {
+bool printTextOn(QPagedPaintDevice& device, const QString& text) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
 
     const QFont font = painter.font();
     const int offset = device.logicalDpiX() * OffsetTwips / 1440;
-    const qreal line_width = qMax(1, device.width() - offset);
-    const qreal page_height = device.height();
+    const qreal lineWidth = qMax(1, device.width() - offset);
+    const qreal pageHeight = device.height();
 
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTabStopDistance(QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char(' ')) * 8);
 
-    QStringList lines = with_line_feeds(text + QStringLiteral("\n")).split(QLatin1Char('\n'));
+    QStringList lines = withLineFeeds(text + QStringLiteral("\n")).split(QLatin1Char('\n'));
     lines.removeLast(); // what follows the final line end
     // Blank lines at the very end take no paper: they never start a page.
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
@@ -212,21 +212,21 @@ bool print_text_on(QPagedPaintDevice& device, const QString& text) {
 
     bool paged = true;
     qreal y = 0;
-    for (const QString& line_text : lines) {
-        QTextLayout layout(line_text, font, &device);
+    for (const QString& lineText : lines) {
+        QTextLayout layout(lineText, font, &device);
         layout.setTextOption(option);
         layout.setCacheEnabled(true);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLeadingIncluded(true);
-            line.setLineWidth(line_width);
+            line.setLineWidth(lineWidth);
             line.setPosition(QPointF(0, 0));
         }
         layout.endLayout();
         for (int i = 0; i < layout.lineCount(); ++i) {
             QTextLine line = layout.lineAt(i);
             const qreal height = qCeil(line.height());
-            if (y > 0 && y + height > page_height) {
+            if (y > 0 && y + height > pageHeight) {
                 paged = paged && device.newPage();
                 y = 0;
             }
@@ -247,17 +247,17 @@ bool DefaultPrinter::print(const QString& text, const QString& title) {
                              static_cast<int>(deadline.remainingTime()), nullptr);
     if (!http)
         return false;
-    c.setTimeout(http, 0.1, keep_waiting, &deadline);
+    c.setTimeout(http, 0.1, keepWaiting, &deadline);
     // The user's default: PRINTER or LPDEST, then lpoptions, then the server's.
     cups_dest_t* dest = c.namedDest(http, nullptr, nullptr);
-    const bool printed = dest && print_on(c, http, dest, text, title);
+    const bool printed = dest && printOn(c, http, dest, text, title);
     if (dest)
         c.freeDests(1, dest);
     c.close(http);
     return printed;
 }
 
-void print_document(const QString& text, const QString& title) {
+void printText(const QString& text, const QString& title) {
     // Made on first use, after the application, and never destroyed: a job
     // may still be under way when the program ends.
     static PrintJobs* const jobs = new PrintJobs;

@@ -15,7 +15,7 @@ constexpr int PrintSystemBoundMs = 10000;
 // over as many pages as it needs, so nothing is cut off. CR LF, a lone CR
 // and a lone LF each end a line. False when the painter could not start or
 // finish the document.
-bool print_text_on(QPagedPaintDevice& device, const QString& text);
+bool printTextOn(QPagedPaintDevice& device, const QString& text);
 
 // The system's default printer, through libcups on a connection of its own
 // whose every wait ends at the bound. The page is laid out as a PDF on the

@@ -36,7 +36,7 @@ class InputWatch : public QObject {
     }
 };
 
-InputWatch& input_watch() {
+InputWatch& inputWatch() {
     static InputWatch* const watch = [] {
         auto* made = new InputWatch;
         QCoreApplication::instance()->installEventFilter(made);
@@ -47,23 +47,23 @@ InputWatch& input_watch() {
 
 } // namespace
 
-bool last_input_was_keyboard() {
-    return input_watch().keyboard;
+bool lastInputWasKeyboard() {
+    return inputWatch().keyboard;
 }
 
-Screen::Screen(const char* name, const QString& title, int width_twips, int height_twips)
+Screen::Screen(const char* name, const QString& title, int widthTwips, int heightTwips)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
-    setWindowIcon(application_icon());
-    setFixedSize(twips(width_twips), twips(height_twips));
+    setWindowIcon(applicationIcon());
+    setFixedSize(twips(widthTwips), twips(heightTwips));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, ScreenBlue);
     setPalette(palette);
-    setFont(screen_font());
-    input_watch();
+    setFont(screenFont());
+    inputWatch();
 }
 
 void Screen::activate() {
@@ -86,7 +86,7 @@ void Screen::showEvent(QShowEvent* event) {
         }
         windowHandle()->installEventFilter(this);
     }
-    const InputWatch& input = input_watch();
+    const InputWatch& input = inputWatch();
     shownByClick_ = input.pressed && !input.keyboard;
     showingPress_ = input.pressTime;
     // Shown by the mouse (or at start), no control has the keyboard until

@@ -9,7 +9,7 @@ namespace vellimar {
 class Screen : public QWidget {
     Q_OBJECT
   public:
-    Screen(const char* name, const QString& title, int width_twips, int height_twips);
+    Screen(const char* name, const QString& title, int widthTwips, int heightTwips);
 
     // Runs once, right after the screen has been created for the run.
     virtual void load() {}
@@ -35,6 +35,6 @@ class Screen : public QWidget {
 };
 
 // Whether the user's last input was a key, rather than the mouse.
-bool last_input_was_keyboard();
+bool lastInputWasKeyboard();
 
 } // namespace vellimar

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    setup_application(app);
+    setupApplication(app);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.size() != 2)
         return 2; // print_check results|long COPY.pdf
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     FakeDialogs dialogs;
     KeepingPrinter printer;
     const Platform real = platform();
-    swap_platform({&dialogs, &printer, real.process});
+    swapPlatform({&dialogs, &printer, real.process});
 
     if (args[0] == QLatin1String("results")) {
         ResultsScreen& results = registry().results();
@@ -76,11 +76,11 @@ int main(int argc, char** argv) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull())
         copy.setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
-    if (!print_text_on(copy, printer.printed)) {
+    if (!printTextOn(copy, printer.printed)) {
         std::fputs("print_check: could not write the PDF copy\n", stderr);
         return 1;
     }
     registry().reset();
-    swap_platform(real);
+    swapPlatform(real);
     return 0;
 }

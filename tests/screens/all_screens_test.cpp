@@ -47,17 +47,17 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
         auto* button = find<ImageButton>(form, name);
         QWidget* caption = find(form, caption_name);
         const QRect caption_place = caption->geometry();
-        EXPECT_EQ(button->position_twips(), initial);
+        EXPECT_EQ(button->positionTwips(), initial);
         // Any mouse button, on the picture or on its caption.
         press(button, Qt::RightButton);
-        EXPECT_EQ(button->position_twips(), pressed);
+        EXPECT_EQ(button->positionTwips(), pressed);
         release(button, Qt::RightButton);
-        EXPECT_EQ(button->position_twips(), released);
+        EXPECT_EQ(button->positionTwips(), released);
         press(caption, Qt::MiddleButton);
-        EXPECT_EQ(button->position_twips(), pressed);
+        EXPECT_EQ(button->positionTwips(), pressed);
         EXPECT_EQ(caption->geometry(), caption_place);
         release(caption, Qt::MiddleButton);
-        EXPECT_TRUE(button->position_twips() == released && !button->is_down());
+        EXPECT_TRUE(button->positionTwips() == released && !button->isDown());
     }
     // The help and information icons never move.
     for (auto [form, icon] : {std::pair{"Form6", "Image7"},
@@ -66,9 +66,9 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
                               {"Form3", "Image11"},
                               {"Form3", "Image4"}}) {
         auto* button = find<ImageButton>(form, icon);
-        const QPoint before = button->position_twips();
+        const QPoint before = button->positionTwips();
         press(button, Qt::RightButton);
-        EXPECT_EQ(button->position_twips(), before) << form << "." << icon;
+        EXPECT_EQ(button->positionTwips(), before) << form << "." << icon;
         release(button, Qt::RightButton);
     }
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());

@@ -19,15 +19,15 @@ class EntryTest : public ScreenTest {
 };
 
 TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
-    start_selector();
+    startSelector();
     for (const char* other : {"Form1", "Form2", "Form3", "Form4", "Form5"})
         EXPECT_FALSE(shown(other)) << other;
-    fakes.dialogs.answer_next_input(QStringLiteral("5001"));
+    fakes.dialogs.answerNextInput(QStringLiteral("5001"));
     click(menu().ownVaButton);
     ASSERT_EQ(messages(), QStringList{QString::fromStdString(OwnVaRangeMessage)});
     EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::None);
     EXPECT_FALSE(shown("Form1"));
-    fakes.dialogs.answer_next_input(QStringLiteral("250"));
+    fakes.dialogs.answerNextInput(QStringLiteral("250"));
     click(menu().ownVaButton);
     EXPECT_EQ(texts_of(list().itemList) << list().totalText(), (QStringList{"Specific VA:  250", " 250"}));
     EXPECT_TRUE(list().isVisible() && !menu().isVisible());
@@ -69,7 +69,7 @@ TEST_F(EntryTest, DataFolderChosenAtStartUp) {
     for (const auto& [from, given, locations, server] : runs) {
         QDir::setCurrent(dir.filePath(from));
         qputenv("XDG_DATA_DIRS", dir.filePath(locations).toLocal8Bit());
-        use_data_folder(given);
+        useDataFolder(given);
         EXPECT_EQ(QString::fromStdString(data_file("server.txt")), server) << from;
     }
     set_data_folder({});
@@ -108,12 +108,12 @@ TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
 
 // The pressed button gets the release wherever it is; only over it, it clicks.
 TEST_F(EntryTest, PressReleasedOffTheButtonDoesNotClick) {
-    start_selector();
+    startSelector();
     QWindow* window = menu().windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, menu().serverButton->geometry().center());
-    EXPECT_EQ(menu().serverButton->position_twips(), QPoint(390, 1305));
+    EXPECT_EQ(menu().serverButton->positionTwips(), QPoint(390, 1305));
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, menu().height() - 5));
-    EXPECT_TRUE(menu().serverButton->position_twips() == QPoint(405, 1275) && !shown("Form2"));
+    EXPECT_TRUE(menu().serverButton->positionTwips() == QPoint(405, 1275) && !shown("Form2"));
 }
 
 TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {

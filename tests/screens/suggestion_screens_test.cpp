@@ -30,7 +30,7 @@ class LoadListTest : public ScreenTest {
     }
     LoadListScreen& list() { return screens.loadList(); }
     ResultsScreen& results() { return screens.results(); }
-    QString model(int ups_class) { return results().modelLabels[ups_class]->text(); }
+    QString model(int upsClass) { return results().modelLabels[upsClass]->text(); }
 };
 
 TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
@@ -213,7 +213,7 @@ TEST_F(ResultsTest, AHungPrintServerNeitherFreezesTheWindowsNorPassesForSuccess)
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
     qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(server.serverPort()));
     DefaultPrinter printer;
-    swap_platform({&fakes.dialogs, &printer, &fakes.process});
+    swapPlatform({&fakes.dialogs, &printer, &fakes.process});
     QElapsedTimer since_tick;
     qint64 longest_gap = 0;
     QTimer ticks;

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         "2 when DIR is not a folder or the command line is wrong."));
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of the data files."),
                                  QStringLiteral("[DIR]"));
-    if (const auto status = vellimar::handle_command_line(parser, QCoreApplication::arguments(), 1))
+    if (const auto status = vellimar::handleCommandLine(parser, QCoreApplication::arguments(), 1))
         return *status;
 
     std::string folder;
