@@ -46,7 +46,7 @@ InfoViewer::InfoViewer(Screens& screens)
     setWindowState(Qt::WindowMaximized);
 
     infoText = makeControl<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
-    infoText->setFont(screenFont(9.75, Regular, QStringLiteral("Arial")));
+    infoText->setFont(screenFont(Font::InfoText));
     infoText->setLineWrapMode(QPlainTextEdit::NoWrap);
     infoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     infoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

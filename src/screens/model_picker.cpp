@@ -57,21 +57,21 @@ ModelPicker::ModelPicker(Screens& screens)
     setAccessibleDescription(QStringLiteral("Model picker"));
     // clang-format off
     layOut(this, {
-        {"manuf", Kind::List, 390, 555, 4455, 1035},
-        {"model", Kind::List, 390, 2175, 4470, 2205},
-        {"modelva", Kind::List, 4410, 2850, 255, 1230, "VA of each model"},
-        {"Label2", Kind::Label, 135, 285, 2460, 285, "1. Select Manufacturer:", Font::Heading},
-        {"Label3", Kind::Label, 135, 1905, 1845, 285, "2. Select Model:", Font::Heading},
-        {"Label1", Kind::Label, 4215, 165, 780, 210, "Label1"},
-        {"Image5", Kind::Button, 360, 4800, 1350, 540, "Cancel",
-         Font::Screen, false, "Cancel", {345, 4830}, {360, 4800}},
-        {"Image7", Kind::Button, 1920, 4800, 1350, 540, "Next",
-         Font::Screen, false, "Add selected item to list", {1905, 4830}, {1920, 4800}},
-        {"Image8", Kind::Button, 3480, 4800, 1350, 540, "Different Category",
-         Font::Screen, false, "Pick a different category of items", {3465, 4830}, {3480, 4800}},
-        {"Label6", Kind::Caption, 750, 4950, 630, 225, "Cancel"},
-        {"Label5", Kind::Caption, 2175, 4950, 795, 225, "Next", Font::Bold, true},
-        {"Label4", Kind::Caption, 3780, 4860, 720, 480, " Different Category", Font::Screen, true},
+        row::list("manuf", {390, 555, 4455, 1035}),
+        row::list("model", {390, 2175, 4470, 2205}),
+        row::list("modelva", {4410, 2850, 255, 1230}, "VA of each model"),
+        row::label("Label2", {135, 285, 2460, 285}, "1. Select Manufacturer:").inFont(Font::Heading),
+        row::label("Label3", {135, 1905, 1845, 285}, "2. Select Model:").inFont(Font::Heading),
+        row::label("Label1", {4215, 165, 780, 210}, "Label1"),
+        row::button("Image5", Bitmap::Face, {360, 4800, 1350, 540}, "Cancel", {345, 4830}, {360, 4800})
+            .withTooltip("Cancel"),
+        row::button("Image7", Bitmap::Face, {1920, 4800, 1350, 540}, "Next", {1905, 4830}, {1920, 4800})
+            .withTooltip("Add selected item to list"),
+        row::button("Image8", Bitmap::Face, {3480, 4800, 1350, 540}, "Different Category",
+                    {3465, 4830}, {3480, 4800}).withTooltip("Pick a different category of items"),
+        row::caption("Label6", {750, 4950, 630, 225}, "Cancel"),
+        row::caption("Label5", {2175, 4950, 795, 225}, "Next").inFont(Font::Bold).centredText(),
+        row::caption("Label4", {3780, 4860, 720, 480}, " Different Category").centredText(),
     });
     // clang-format on
     manufacturerList = control<QListWidget>(this, "manuf");

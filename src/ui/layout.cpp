@@ -17,40 +17,6 @@ namespace vellimar {
 
 namespace {
 
-QFont font_of(Font font) {
-    switch (font) {
-    case Font::Bold:
-        return screenFont(8.25, Bold);
-    case Font::Italic:
-        return screenFont(8.25, Italic);
-    case Font::Heading:
-        return screenFont(9.75, Bold);
-    case Font::Arial:
-        return screenFont(8.25, Regular, QStringLiteral("Arial"));
-    case Font::Screen:
-        break;
-    }
-    return screenFont();
-}
-
-// The pictures come in a few sizes; the width tells which one a row shows.
-Bitmap bitmap_of(const LayoutRow& row) {
-    switch (row.width) {
-    case 3750:
-        return Bitmap::LongFace;
-    case 1845:
-        return Bitmap::LargeFace;
-    case 1500:
-        return Bitmap::Logo;
-    case 435:
-        return Bitmap::Help;
-    case 420:
-        return Bitmap::Info;
-    default:
-        return Bitmap::Face;
-    }
-}
-
 // A click on the text beside an option button or a tick box is a click on
 // the button, as where the text is part of the button.
 constexpr const char* ClickTarget = "clickTarget";
@@ -95,18 +61,18 @@ class ListBox : public QListWidget {
 
 QWidget* make(QWidget* screen, const LayoutRow& row) {
     const QString text = QString::fromUtf8(row.text);
-    const QRect area = twipsRect(row.left, row.top, row.width, row.height);
+    const QRect area = twipsRect(row.area.left, row.area.top, row.area.width, row.area.height);
     const Qt::Alignment alignment = (row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     switch (row.kind) {
     case Kind::Label:
-        return makeLabel(screen, row.name, text, area, font_of(row.font), Qt::white, alignment);
+        return makeLabel(screen, row.name, text, area, screenFont(row.font), Qt::white, alignment);
     case Kind::GreyLabel:
-        return makeLabel(screen, row.name, text, area, font_of(row.font), CaptionGrey, alignment);
+        return makeLabel(screen, row.name, text, area, screenFont(row.font), CaptionGrey, alignment);
     case Kind::Caption:
-        return makeCaption(screen, row.name, text, area, font_of(row.font), alignment);
+        return makeCaption(screen, row.name, text, area, screenFont(row.font), alignment);
     case Kind::Button:
     case Kind::Icon: {
-        auto* button = new ImageButton(screen, row.name, bitmap_of(row), row.left, row.top);
+        auto* button = new ImageButton(screen, row.name, row.picture, row.area.left, row.area.top);
         if (row.kind == Kind::Button)
             button->setPressPositions(QPoint(row.pressed.left, row.pressed.top),
                                       QPoint(row.released.left, row.released.top));
@@ -114,7 +80,7 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
         return button;
     }
     case Kind::Picture:
-        return new Picture(screen, row.name, bitmap_of(row), row.left, row.top);
+        return new Picture(screen, row.name, row.picture, row.area.left, row.area.top);
     case Kind::List: {
         auto* list = makeControl<ListBox>(screen, row.name, area);
         list->setUniformItemSizes(true);

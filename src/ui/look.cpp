@@ -43,12 +43,14 @@ void installFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
-QFont screenFont(double points, int style, const QString& family) {
-    QFont font(family);
-    font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
-    font.setBold(style & Bold);
-    font.setItalic(style & Italic);
-    return font;
+QFont screenFont(Font font) {
+    const bool arial = font == Font::Arial || font == Font::InfoText;
+    QFont made(arial ? QStringLiteral("Arial") : QStringLiteral("MS Sans Serif"));
+    const double points = font == Font::Heading || font == Font::InfoText ? 9.75 : 8.25;
+    made.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
+    made.setBold(font == Font::Bold || font == Font::Heading);
+    made.setItalic(font == Font::Italic);
+    return made;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twipsArea,

@@ -33,10 +33,12 @@ void installFontSubstitutes();
 // out from their grooves.
 QStyle* makeStyle();
 
-enum FontStyle { Regular = 0, Bold = 1, Italic = 2 };
-// A font of `points` size at 96 DPI, in the layout's family.
-QFont screenFont(double points = 8.25, int style = Regular,
-                 const QString& family = QStringLiteral("MS Sans Serif"));
+// The fonts of the layout: 8.25 point "MS Sans Serif" plain, bold or italic,
+// 9.75 point bold for headings, 8.25 point Arial, and 9.75 point Arial for
+// the product information text.
+enum class Font { Screen, Bold, Italic, Heading, Arial, InfoText };
+// The font at 96 DPI.
+QFont screenFont(Font font = Font::Screen);
 
 // A control of type W made with `args` on `parent`, carrying `name` as its
 // objectName and placed at a twips area.
