@@ -26,11 +26,12 @@
 #include "core/product_info.h"
 #include "core/runtime_table.h"
 #include "core/ups_classes.h"
+#include "fakes.h"
 #include "screens/info_viewer.h"
 #include "screens/load_list_screen.h"
 #include "screens/model_picker.h"
 #include "screens/results_screen.h"
-#include "ui/fakes.h"
+#include "ui/layout.h"
 
 namespace fs = std::filesystem;
 using namespace vellimar;
@@ -131,21 +132,23 @@ void BM_Suggest(benchmark::State& state) {
     registry().reset();
     LoadListScreen& list = registry().loadList();
     list.appendItem({"Item", std::to_string(Total)});
-    list.volts230Option->setChecked(true);
-    list.runtimeBox->setCurrentIndex(RuntimeIndex);
+    control<QRadioButton>(&list, "Option2")->setChecked(true);
+    control<QComboBox>(&list, "Combo1")->setCurrentIndex(RuntimeIndex);
     list.suggest(); // makes the results screen, which is not measured
     ResultsScreen& results = registry().results();
-    for (QLabel* label : results.modelLabels)
-        label->clear();
+    for (const UpsClass& upsClass : UpsClasses)
+        control<QLabel>(&results, upsClass.model_label)->clear();
     for (auto _ : state) {
         list.suggest();
         QApplication::processEvents();
     }
     check_no_message("Suggest a UPS");
     for (int k = 0; k < UpsClassCount; ++k)
-        check(results.modelLabels[k]->text().toStdString() == table_field(Total, k, RuntimeIndex + 2),
+        check(control<QLabel>(&results, UpsClasses[k].model_label)->text().toStdString() ==
+                  table_field(Total, k, RuntimeIndex + 2),
               "class " + std::to_string(k) + " shows another model");
-    check(results.isVisible() && results.totalLabel->text() == QStringLiteral(" 2500"), "no results shown");
+    check(results.isVisible() && control<QLabel>(&results, "Label1")->text() == QStringLiteral(" 2500"),
+          "no results shown");
 }
 // Every kind of VA text the screens write; each run of four adds 752.
 void BM_VaUpdate(benchmark::State& state) {
@@ -220,6 +223,7 @@ std::size_t sorted_makers(const fs::path& file) {
 }
 void BM_Getmanufs(benchmark::State& state) {
     ModelPicker& picker = open_picker();
+    QListWidget* makerList = control<QListWidget>(&picker, "manuf");
     for (auto _ : state) {
         picker.fillManufacturers();
         QApplication::processEvents();
@@ -228,35 +232,37 @@ void BM_Getmanufs(benchmark::State& state) {
     std::vector<std::string> expected = makers; // sorted ignoring case
     std::stable_sort(expected.begin(), expected.end(),
                      [](auto& a, auto& b) { return strcasecmp(a.c_str(), b.c_str()) < 0; });
-    check(picker.manufacturerList->count() == static_cast<int>(expected.size()), "another number of makers");
-    for (int row = 0; row < picker.manufacturerList->count(); ++row)
-        check(picker.manufacturerList->item(row)->text().toStdString() ==
-                  expected[static_cast<std::size_t>(row)],
+    check(makerList->count() == static_cast<int>(expected.size()), "another number of makers");
+    for (int row = 0; row < makerList->count(); ++row)
+        check(makerList->item(row)->text().toStdString() == expected[static_cast<std::size_t>(row)],
               "manufacturer " + std::to_string(row) + " is out of order");
 }
 void BM_ModelFill(benchmark::State& state) {
     ModelPicker& picker = open_picker();
+    QListWidget* makerList = control<QListWidget>(&picker, "manuf");
+    QListWidget* modelList = control<QListWidget>(&picker, "model");
     picker.fillManufacturers();
-    const auto found = picker.manufacturerList->findItems(QString::fromStdString(BigMaker), Qt::MatchExactly);
+    const auto found = makerList->findItems(QString::fromStdString(BigMaker), Qt::MatchExactly);
     check(found.size() == 1, "the big manufacturer is not listed once");
-    const int big_row = picker.manufacturerList->row(found.first());
+    const int big_row = makerList->row(found.first());
     for (auto _ : state) {
         state.PauseTiming(); // another maker first, so each fill starts from a short list
-        picker.manufacturerList->setCurrentRow(big_row == 0 ? 1 : 0);
+        makerList->setCurrentRow(big_row == 0 ? 1 : 0);
         QApplication::processEvents();
         state.ResumeTiming();
-        picker.manufacturerList->setCurrentRow(big_row);
+        makerList->setCurrentRow(big_row);
         QApplication::processEvents();
     }
     check_no_message("the model fill");
-    check(picker.modelList->count() == BigModels, "another number of models");
+    check(modelList->count() == BigModels, "another number of models");
     for (int row : {0, 1, BigModels - 1})
-        check(picker.modelList->item(row)->text().toStdString() == big_model(row) &&
-                  picker.vaList->item(row)->text().toStdString() == big_model_va(row),
+        check(modelList->item(row)->text().toStdString() == big_model(row) &&
+                  control<QListWidget>(&picker, "modelva")->item(row)->text().toStdString() ==
+                      big_model_va(row),
               "model " + std::to_string(row) + " is out of order or has another VA");
-    picker.modelList->setCurrentRow(1);
+    modelList->setCurrentRow(1);
     picker.addModel(); // the chosen model carries its own VA into the load list
-    QListWidget* loads = registry().loadList().vaList;
+    QListWidget* loads = control<QListWidget>(&registry().loadList(), "List2");
     check(loads->item(loads->count() - 1)->text().toStdString() == big_model_va(1),
           "the load list has another VA");
 }
@@ -295,7 +301,7 @@ void BM_ReadProductSection(benchmark::State& state) {
 void BM_Showinfo(benchmark::State& state) {
     product_file();
     registry().reset();
-    registry().loadList().volts230Option->setChecked(true); // 230 V: prod230.txt
+    control<QRadioButton>(&registry().loadList(), "Option2")->setChecked(true); // 230 V: prod230.txt
     InfoViewer& viewer = registry().infoViewer();
     viewer.show();
     viewer.setModelText(Model);
@@ -304,9 +310,9 @@ void BM_Showinfo(benchmark::State& state) {
         QApplication::processEvents();
     }
     check_no_message("showinfo");
-    const QString shown = viewer.infoText->toPlainText();
-    check(viewer.infoText->isVisible() && shown.startsWith(QString::fromStdString(LastHeader)) &&
-              shown.count(QLatin1Char('\n')) == 31,
+    const QString shown = control<QPlainTextEdit>(&viewer, "Text1")->toPlainText();
+    check(control<QPlainTextEdit>(&viewer, "Text1")->isVisible() &&
+              shown.startsWith(QString::fromStdString(LastHeader)) && shown.count(QLatin1Char('\n')) == 31,
           "the viewer shows another section");
 }
 // Qt's share alone: one repaint of the maximized viewer, no file read.

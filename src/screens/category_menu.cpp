@@ -47,23 +47,23 @@ CategoryMenu::CategoryMenu(Screens& screens)
     // Heard as the screen appears: which screen this is (its title is the
     // load list's too), and what to do here.
     setAccessibleDescription(QStringLiteral("Category menu. ") + control<QLabel>(this, "Label7")->text());
-    computerButton = control<ImageButton>(this, "Image1");
-    serverButton = control<ImageButton>(this, "Image2");
-    networkButton = control<ImageButton>(this, "Image3");
-    telecomButton = control<ImageButton>(this, "Image4");
-    otherButton = control<ImageButton>(this, "Image5");
-    mainMenuButton = control<ImageButton>(this, "Image6");
-    helpButton = control<ImageButton>(this, "Image7");
-    ownVaButton = control<ImageButton>(this, "Image8");
+    computerButton_ = control<ImageButton>(this, "Image1");
+    serverButton_ = control<ImageButton>(this, "Image2");
+    networkButton_ = control<ImageButton>(this, "Image3");
+    telecomButton_ = control<ImageButton>(this, "Image4");
+    otherButton_ = control<ImageButton>(this, "Image5");
+    mainMenuButton_ = control<ImageButton>(this, "Image6");
+    helpButton_ = control<ImageButton>(this, "Image7");
+    ownVaButton_ = control<ImageButton>(this, "Image8");
 
-    connect(computerButton, &ImageButton::clicked, this, &CategoryMenu::openEstimator);
+    connect(computerButton_, &ImageButton::clicked, this, &CategoryMenu::openEstimator);
     for (const EquipmentCategory& category : EquipmentCategories) {
         connect(control<ImageButton>(this, category.button), &ImageButton::clicked, this,
                 [this, &category] { openPicker(category); });
     }
-    connect(mainMenuButton, &ImageButton::clicked, this, &CategoryMenu::showLoadList);
-    connect(helpButton, &ImageButton::clicked, this, &CategoryMenu::showHelp);
-    connect(ownVaButton, &ImageButton::clicked, this, &CategoryMenu::enterOwnVa);
+    connect(mainMenuButton_, &ImageButton::clicked, this, &CategoryMenu::showLoadList);
+    connect(helpButton_, &ImageButton::clicked, this, &CategoryMenu::showHelp);
+    connect(ownVaButton_, &ImageButton::clicked, this, &CategoryMenu::enterOwnVa);
 }
 
 void CategoryMenu::openEstimator() {

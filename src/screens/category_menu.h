@@ -13,15 +13,6 @@ class CategoryMenu : public Screen {
   public:
     explicit CategoryMenu(Screens& screens);
 
-    ImageButton* computerButton; // Image1, "General Computer / Workstation"
-    ImageButton* serverButton;   // Image2
-    ImageButton* networkButton;  // Image3
-    ImageButton* telecomButton;  // Image4
-    ImageButton* otherButton;    // Image5
-    ImageButton* mainMenuButton; // Image6
-    ImageButton* helpButton;     // Image7
-    ImageButton* ownVaButton;    // Image8
-
     void openEstimator();
     // Opens the model picker on one of the equipment categories.
     void openPicker(const EquipmentCategory& category);
@@ -30,6 +21,15 @@ class CategoryMenu : public Screen {
     void enterOwnVa();
 
   private:
+    ImageButton* computerButton_; // Image1, "General Computer / Workstation"
+    ImageButton* serverButton_;   // Image2
+    ImageButton* networkButton_;  // Image3
+    ImageButton* telecomButton_;  // Image4
+    ImageButton* otherButton_;    // Image5
+    ImageButton* mainMenuButton_; // Image6
+    ImageButton* helpButton_;     // Image7
+    ImageButton* ownVaButton_;    // Image8
+
     Screens& screens_;
 };
 

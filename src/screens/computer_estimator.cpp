@@ -66,17 +66,17 @@ ComputerEstimator::ComputerEstimator(Screens& screens)
     // clang-format on
     setAccessibleDescription(QStringLiteral("General computer estimator. ") +
                              control<QLabel>(this, "Label4")->text());
-    typeBox = control<QComboBox>(this, "Combo3");
-    processorBox = control<QComboBox>(this, "Combo1");
-    monitorBox = control<QComboBox>(this, "Combo2");
+    typeBox_ = control<QComboBox>(this, "Combo3");
+    processorBox_ = control<QComboBox>(this, "Combo1");
+    monitorBox_ = control<QComboBox>(this, "Combo2");
     const char* const checkNames[] = {"Check1", "Check2", "Check3", "Check4", "Check5"};
-    for (std::size_t i = 0; i < peripheralChecks.size(); ++i)
-        peripheralChecks[i] = control<QCheckBox>(this, checkNames[i]);
-    otherDeviceCheck = control<QCheckBox>(this, "Check6");
-    otherDeviceBox = control<QLineEdit>(this, "Text2");
-    addButton = control<ImageButton>(this, "Image1");
-    cancelButton = control<ImageButton>(this, "Image2");
-    helpButton = control<ImageButton>(this, "Image3");
+    for (std::size_t i = 0; i < peripheralChecks_.size(); ++i)
+        peripheralChecks_[i] = control<QCheckBox>(this, checkNames[i]);
+    otherDeviceCheck_ = control<QCheckBox>(this, "Check6");
+    otherDeviceBox_ = control<QLineEdit>(this, "Text2");
+    addButton_ = control<ImageButton>(this, "Image1");
+    cancelButton_ = control<ImageButton>(this, "Image2");
+    helpButton_ = control<ImageButton>(this, "Image3");
 
     labelControls(this, {{"Label5", "Check1"},
                          {"Label6", "Check2"},
@@ -84,25 +84,25 @@ ComputerEstimator::ComputerEstimator(Screens& screens)
                          {"Label8", "Check4"},
                          {"Label9", "Check5"},
                          {"Label3", "Check6"}});
-    fillParts(typeBox, ComputerTypes);
-    fillParts(processorBox, Processors);
-    fillParts(monitorBox, Monitors);
-    otherDeviceBox->setText(QStringLiteral("0"));
+    fillParts(typeBox_, ComputerTypes);
+    fillParts(processorBox_, Processors);
+    fillParts(monitorBox_, Monitors);
+    otherDeviceBox_->setText(QStringLiteral("0"));
 
-    connect(addButton, &ImageButton::clicked, this, &ComputerEstimator::addSystem);
-    connect(cancelButton, &ImageButton::clicked, this, &ComputerEstimator::cancel);
-    connect(helpButton, &ImageButton::clicked, this, &ComputerEstimator::showHelp);
+    connect(addButton_, &ImageButton::clicked, this, &ComputerEstimator::addSystem);
+    connect(cancelButton_, &ImageButton::clicked, this, &ComputerEstimator::cancel);
+    connect(helpButton_, &ImageButton::clicked, this, &ComputerEstimator::showHelp);
 }
 
 void ComputerEstimator::addSystem() {
     ComputerChoice choice;
-    choice.type = typeBox->currentIndex();
-    choice.processor = processorBox->currentIndex();
-    choice.monitor = monitorBox->currentIndex();
-    for (std::size_t i = 0; i < peripheralChecks.size(); ++i)
-        choice.peripherals[i] = peripheralChecks[i]->isChecked();
-    choice.other_device = otherDeviceCheck->isChecked();
-    choice.other_device_va = otherDeviceBox->text().toStdString();
+    choice.type = typeBox_->currentIndex();
+    choice.processor = processorBox_->currentIndex();
+    choice.monitor = monitorBox_->currentIndex();
+    for (std::size_t i = 0; i < peripheralChecks_.size(); ++i)
+        choice.peripherals[i] = peripheralChecks_[i]->isChecked();
+    choice.other_device = otherDeviceCheck_->isChecked();
+    choice.other_device_va = otherDeviceBox_->text().toStdString();
     const ComputerEstimate estimate = estimate_computer(choice);
     if (!estimate.refusal.empty()) {
         showMessage(estimate.refusal);

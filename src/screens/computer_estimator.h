@@ -18,21 +18,21 @@ class ComputerEstimator : public Screen {
   public:
     explicit ComputerEstimator(Screens& screens);
 
-    QComboBox* typeBox;                         // Combo3
-    QComboBox* processorBox;                    // Combo1
-    QComboBox* monitorBox;                      // Combo2
-    std::array<QCheckBox*, 5> peripheralChecks; // Check1 ... Check5
-    QCheckBox* otherDeviceCheck;                // Check6
-    QLineEdit* otherDeviceBox;                  // Text2
-    ImageButton* addButton;                     // Image1, "Add This System"
-    ImageButton* cancelButton;                  // Image2
-    ImageButton* helpButton;                    // Image3
-
     void addSystem();
     void cancel();
     void showHelp();
 
   private:
+    QComboBox* typeBox_;                         // Combo3
+    QComboBox* processorBox_;                    // Combo1
+    QComboBox* monitorBox_;                      // Combo2
+    std::array<QCheckBox*, 5> peripheralChecks_; // Check1 ... Check5
+    QCheckBox* otherDeviceCheck_;                // Check6
+    QLineEdit* otherDeviceBox_;                  // Text2
+    ImageButton* addButton_;                     // Image1, "Add This System"
+    ImageButton* cancelButton_;                  // Image2
+    ImageButton* helpButton_;                    // Image3
+
     Screens& screens_;
 };
 

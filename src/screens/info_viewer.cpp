@@ -45,46 +45,46 @@ InfoViewer::InfoViewer(Screens& screens)
         move(primary->availableGeometry().center() - rect().center());
     setWindowState(Qt::WindowMaximized);
 
-    infoText = makeControl<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
-    infoText->setFont(screenFont(Font::InfoText));
-    infoText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    infoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    infoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    infoText_ = makeControl<QPlainTextEdit>(this, "Text1", twipsRect(TextLeft, TextTop, 5985, 3990));
+    infoText_->setFont(screenFont(Font::InfoText));
+    infoText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    infoText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    infoText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab goes on to the buttons, as in the other screens' text boxes.
-    infoText->setTabChangesFocus(true);
-    infoText->setAccessibleName(QStringLiteral("Product information"));
+    infoText_->setTabChangesFocus(true);
+    infoText_->setAccessibleName(QStringLiteral("Product information"));
     // Qt tells screen readers no scroll bar's direction.
-    infoText->horizontalScrollBar()->setAccessibleName(QStringLiteral("Horizontal"));
-    infoText->verticalScrollBar()->setAccessibleName(QStringLiteral("Vertical"));
-    infoText->hide();
+    infoText_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Horizontal"));
+    infoText_->verticalScrollBar()->setAccessibleName(QStringLiteral("Vertical"));
+    infoText_->hide();
 
-    printButton = makeControl<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
-                                           QStringLiteral("Print This Document"));
+    printButton_ = makeControl<QPushButton>(this, "Command1", twipsRect(3255, 30, 1965, 315),
+                                            QStringLiteral("Print This Document"));
     // Return presses a focused button here too, as on every other screen.
-    printButton->setAutoDefault(true);
-    connect(printButton, &QPushButton::clicked, this, &InfoViewer::printDocument);
+    printButton_->setAutoDefault(true);
+    connect(printButton_, &QPushButton::clicked, this, &InfoViewer::printDocument);
 
-    backButton =
+    backButton_ =
         makeControl<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
-    backButton->setAutoDefault(true);
-    connect(backButton, &QPushButton::clicked, this, &InfoViewer::back);
+    backButton_->setAutoDefault(true);
+    connect(backButton_, &QPushButton::clicked, this, &InfoViewer::back);
 
-    modelLabel = makeControl<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
-    modelLabel->setTextFormat(Qt::PlainText);
-    modelLabel->hide();
+    modelLabel_ = makeControl<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));
+    modelLabel_->setTextFormat(Qt::PlainText);
+    modelLabel_->hide();
 
-    noticeLabel = makeControl<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
-                                      QStringLiteral("Product information for this model:"));
-    noticeLabel->setTextFormat(Qt::PlainText);
-    setAccessibleDescription(noticeLabel->text());
+    noticeLabel_ = makeControl<QLabel>(this, "Label1", twipsRect(45, 45, 4605, 240),
+                                       QStringLiteral("Product information for this model:"));
+    noticeLabel_->setTextFormat(Qt::PlainText);
+    setAccessibleDescription(noticeLabel_->text());
     // Labels lie beneath the buttons, which overlap the notice's area.
-    noticeLabel->lower();
-    modelLabel->lower();
+    noticeLabel_->lower();
+    modelLabel_->lower();
 }
 
 void InfoViewer::setModelText(const QString& model) {
     model_ = model;
-    modelLabel->setText(model_);
+    modelLabel_->setText(model_);
 }
 
 void InfoViewer::showInfo() {
@@ -101,12 +101,12 @@ void InfoViewer::showInfo() {
         outer = screen()->availableGeometry().size();
     const int height = qMax(0, twips(outer.height() * 15 - 800));
     const int width = qMax(0, twips(outer.width() * 15 - 740));
-    infoText->setGeometry(twips(TextLeft), twips(TextTop), width, height);
+    infoText_->setGeometry(twips(TextLeft), twips(TextTop), width, height);
 
     const char* file = screens_.loadList().volts120() ? "prod120.txt" : "prod230.txt";
     const ProductSection section = read_product_section(data_file(file), family_key(model.toStdString()));
-    infoText->setPlainText(withLineFeeds(QString::fromStdString(section.text)));
-    infoText->show();
+    infoText_->setPlainText(withLineFeeds(QString::fromStdString(section.text)));
+    infoText_->show();
     // Asked again from the results screen, the viewer comes back in front.
     raise();
     activateWindow();
@@ -116,7 +116,7 @@ void InfoViewer::showInfo() {
 
 void InfoViewer::printDocument() {
     // Named for the model, so that a printer that files its jobs keeps each sheet.
-    printText(infoText->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + model_);
+    printText(infoText_->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + model_);
 }
 
 void InfoViewer::back() {

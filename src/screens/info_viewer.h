@@ -24,12 +24,6 @@ class InfoViewer : public QWidget {
     // characters closes the viewer instead.
     void showInfo();
 
-    QPlainTextEdit* infoText; // Text1
-    QPushButton* printButton; // "Print This Document"
-    QPushButton* backButton;  // "Back"
-    QLabel* noticeLabel;      // Label1
-    QLabel* modelLabel;       // Label2, hidden
-
     void printDocument();
     void back();
 
@@ -38,6 +32,12 @@ class InfoViewer : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QPlainTextEdit* infoText_; // Text1
+    QPushButton* printButton_; // "Print This Document"
+    QPushButton* backButton_;  // "Back"
+    QLabel* noticeLabel_;      // Label1
+    QLabel* modelLabel_;       // Label2, hidden
+
     Screens& screens_;
     QString model_;
 };

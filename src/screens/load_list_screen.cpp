@@ -51,88 +51,88 @@ LoadListScreen::LoadListScreen(Screens& screens)
         row::caption("Label3", {3090, 3915, 1275, 450}, "Suggest a UPS").inFont(Font::Bold).centredText(),
     });
     // clang-format on
-    itemList = control<QListWidget>(this, "List1");
-    vaList = control<QListWidget>(this, "List2");
-    totalBox = control<QLineEdit>(this, "Text1");
-    volts120Option = control<QRadioButton>(this, "Option1");
-    volts230Option = control<QRadioButton>(this, "Option2");
-    runtimeBox = control<QComboBox>(this, "Combo1");
-    addButton = control<ImageButton>(this, "Image2");
-    startOverButton = control<ImageButton>(this, "Image3");
-    suggestButton = control<ImageButton>(this, "Image4");
-    helpButton = control<ImageButton>(this, "Image6");
-    vaList->hide();
-    totalBox->hide();
+    itemList_ = control<QListWidget>(this, "List1");
+    vaList_ = control<QListWidget>(this, "List2");
+    totalBox_ = control<QLineEdit>(this, "Text1");
+    volts120Option_ = control<QRadioButton>(this, "Option1");
+    volts230Option_ = control<QRadioButton>(this, "Option2");
+    runtimeBox_ = control<QComboBox>(this, "Combo1");
+    addButton_ = control<ImageButton>(this, "Image2");
+    startOverButton_ = control<ImageButton>(this, "Image3");
+    suggestButton_ = control<ImageButton>(this, "Image4");
+    helpButton_ = control<ImageButton>(this, "Image6");
+    vaList_->hide();
+    totalBox_->hide();
     control<QWidget>(this, "Label4")->hide();
-    totalBox->setText(totalText_);
-    volts120Option->setChecked(true);
+    totalBox_->setText(totalText_);
+    volts120Option_->setChecked(true);
 
     // Screen readers read each option once, in its group; the labels beside
     // them carry the same words as the options' names.
     setAccessibleDescription(QStringLiteral("Load list"));
-    readCurrentItemOnFocus(itemList);
-    groupOptions(this, QStringLiteral("Voltage"), {volts120Option, volts230Option});
+    readCurrentItemOnFocus(itemList_);
+    groupOptions(this, QStringLiteral("Voltage"), {volts120Option_, volts230Option_});
     hideFromScreenReaders(control<QWidget>(this, "Label5"));
     hideFromScreenReaders(control<QWidget>(this, "Label6"));
     clickThroughLabels(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
-    runtimeBox->setEditable(true);
-    runtimeBox->setInsertPolicy(QComboBox::NoInsert);
-    runtimeBox->setCompleter(nullptr);
+    runtimeBox_->setEditable(true);
+    runtimeBox_->setInsertPolicy(QComboBox::NoInsert);
+    runtimeBox_->setCompleter(nullptr);
     // Screen readers land on its edit line.
-    runtimeBox->lineEdit()->setAccessibleName(runtimeBox->accessibleName());
+    runtimeBox_->lineEdit()->setAccessibleName(runtimeBox_->accessibleName());
     for (const std::string& item : RuntimeItems)
-        runtimeBox->addItem(QString::fromStdString(item), 0);
-    runtimeBox->setCurrentIndex(-1);
-    runtimeBox->setEditText(QString::fromStdString(RuntimePrompt));
-    connect(runtimeBox->lineEdit(), &QLineEdit::textEdited, this, &LoadListScreen::runtimeTyped);
+        runtimeBox_->addItem(QString::fromStdString(item), 0);
+    runtimeBox_->setCurrentIndex(-1);
+    runtimeBox_->setEditText(QString::fromStdString(RuntimePrompt));
+    connect(runtimeBox_->lineEdit(), &QLineEdit::textEdited, this, &LoadListScreen::runtimeTyped);
     // The combo box would select the item that reads like the typed text when
     // editing ends (focus lost, Return); a typed runtime selects nothing.
-    disconnect(runtimeBox->lineEdit(), &QLineEdit::editingFinished, runtimeBox, nullptr);
+    disconnect(runtimeBox_->lineEdit(), &QLineEdit::editingFinished, runtimeBox_, nullptr);
 
-    connect(addButton, &ImageButton::clicked, this, &LoadListScreen::addAnother);
-    connect(startOverButton, &ImageButton::clicked, this, &LoadListScreen::startOver);
-    connect(suggestButton, &ImageButton::clicked, this, &LoadListScreen::suggest);
-    connect(helpButton, &ImageButton::clicked, this, &LoadListScreen::showHelp);
+    connect(addButton_, &ImageButton::clicked, this, &LoadListScreen::addAnother);
+    connect(startOverButton_, &ImageButton::clicked, this, &LoadListScreen::startOver);
+    connect(suggestButton_, &ImageButton::clicked, this, &LoadListScreen::suggest);
+    connect(helpButton_, &ImageButton::clicked, this, &LoadListScreen::showHelp);
 }
 
 void LoadListScreen::appendItem(const LoadItem& item) {
     items_.append(item.description, item.va_text);
-    itemList->addItem(QString::fromStdString(item.description));
-    vaList->addItem(QString::fromStdString(item.va_text));
+    itemList_->addItem(QString::fromStdString(item.description));
+    vaList_->addItem(QString::fromStdString(item.va_text));
     updateTotal();
     // The new item is the current one, and the list the first thing the
     // keyboard meets: arriving back here, a screen reader reads the list and
     // the item just added.
-    itemList->setCurrentRow(itemList->count() - 1);
-    itemList->setFocus();
+    itemList_->setCurrentRow(itemList_->count() - 1);
+    itemList_->setFocus();
 }
 
 void LoadListScreen::updateTotal() {
     totalText_ = QString::fromStdString(number_to_text(items_.total()));
-    totalBox->setText(totalText_);
+    totalBox_->setText(totalText_);
 }
 
 QString LoadListScreen::runtimeText() const {
-    return runtimeBox->currentText();
+    return runtimeBox_->currentText();
 }
 
 int LoadListScreen::runtimeIndex() const {
-    return runtimeBox->currentIndex();
+    return runtimeBox_->currentIndex();
 }
 
 bool LoadListScreen::volts120() const {
-    return volts120Option->isChecked();
+    return volts120Option_->isChecked();
 }
 
 void LoadListScreen::runtimeTyped(const QString& text) {
     // Typed text selects no item, even when an item was chosen before.
-    if (runtimeBox->currentIndex() == -1)
+    if (runtimeBox_->currentIndex() == -1)
         return;
-    QLineEdit* edit = runtimeBox->lineEdit();
+    QLineEdit* edit = runtimeBox_->lineEdit();
     const int cursor = edit->cursorPosition();
-    const QSignalBlocker blocker(runtimeBox);
-    runtimeBox->setCurrentIndex(-1);
-    runtimeBox->setEditText(text);
+    const QSignalBlocker blocker(runtimeBox_);
+    runtimeBox_->setCurrentIndex(-1);
+    runtimeBox_->setEditText(text);
     edit->setCursorPosition(cursor);
 }
 
@@ -143,8 +143,8 @@ void LoadListScreen::addAnother() {
 
 void LoadListScreen::startOver() {
     items_.clear();
-    vaList->clear();
-    itemList->clear();
+    vaList_->clear();
+    itemList_->clear();
     updateTotal();
     hide();
     screens_.categoryMenu().show();

@@ -34,23 +34,23 @@ class LoadListScreen : public Screen {
     QString totalText() const { return totalText_; }
     bool volts120() const;
 
-    QListWidget* itemList; // List1
-    QListWidget* vaList;   // List2, hidden: the VA text of each item, written from items_
-    QLineEdit* totalBox;   // Text1, hidden: totalText, written from items_
-    QRadioButton* volts120Option;
-    QRadioButton* volts230Option;
-    QComboBox* runtimeBox;
-    ImageButton* addButton;
-    ImageButton* startOverButton;
-    ImageButton* suggestButton;
-    ImageButton* helpButton;
-
     void addAnother();
     void startOver();
     void suggest();
     void showHelp();
 
   private:
+    QListWidget* itemList_; // List1
+    QListWidget* vaList_;   // List2, hidden: the VA text of each item, written from items_
+    QLineEdit* totalBox_;   // Text1, hidden: totalText, written from items_
+    QRadioButton* volts120Option_;
+    QRadioButton* volts230Option_;
+    QComboBox* runtimeBox_;
+    ImageButton* addButton_;
+    ImageButton* startOverButton_;
+    ImageButton* suggestButton_;
+    ImageButton* helpButton_;
+
     void runtimeTyped(const QString& text);
 
     Screens& screens_;

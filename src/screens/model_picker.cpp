@@ -74,31 +74,31 @@ ModelPicker::ModelPicker(Screens& screens)
         row::caption("Label4", {3780, 4860, 720, 480}, " Different Category").centredText(),
     });
     // clang-format on
-    manufacturerList = control<QListWidget>(this, "manuf");
-    modelList = control<QListWidget>(this, "model");
-    vaList = control<QListWidget>(this, "modelva");
-    categoryLabel = control<QLabel>(this, "Label1");
-    firstPrompt = control<QLabel>(this, "Label2");
-    secondPrompt = control<QLabel>(this, "Label3");
-    cancelButton = control<ImageButton>(this, "Image5");
-    nextButton = control<ImageButton>(this, "Image7");
-    otherCategoryButton = control<ImageButton>(this, "Image8");
-    vaList->hide();
-    categoryLabel->hide();
+    manufacturerList_ = control<QListWidget>(this, "manuf");
+    modelList_ = control<QListWidget>(this, "model");
+    vaList_ = control<QListWidget>(this, "modelva");
+    categoryLabel_ = control<QLabel>(this, "Label1");
+    firstPrompt_ = control<QLabel>(this, "Label2");
+    secondPrompt_ = control<QLabel>(this, "Label3");
+    cancelButton_ = control<ImageButton>(this, "Image5");
+    nextButton_ = control<ImageButton>(this, "Image7");
+    otherCategoryButton_ = control<ImageButton>(this, "Image8");
+    vaList_->hide();
+    categoryLabel_->hide();
     labelControls(this, {{"Label2", "manuf"}, {"Label3", "model"}});
 
-    connect(manufacturerList, &QListWidget::itemSelectionChanged, this, &ModelPicker::manufacturerChosen);
-    connect(modelList, &QListWidget::itemSelectionChanged, this, &ModelPicker::modelChosen);
-    connect(cancelButton, &ImageButton::clicked, this, &ModelPicker::cancel);
-    connect(nextButton, &ImageButton::clicked, this, &ModelPicker::addModel);
-    connect(otherCategoryButton, &ImageButton::clicked, this, &ModelPicker::chooseOtherCategory);
+    connect(manufacturerList_, &QListWidget::itemSelectionChanged, this, &ModelPicker::manufacturerChosen);
+    connect(modelList_, &QListWidget::itemSelectionChanged, this, &ModelPicker::modelChosen);
+    connect(cancelButton_, &ImageButton::clicked, this, &ModelPicker::cancel);
+    connect(nextButton_, &ImageButton::clicked, this, &ModelPicker::addModel);
+    connect(otherCategoryButton_, &ImageButton::clicked, this, &ModelPicker::chooseOtherCategory);
 }
 
 void ModelPicker::setCategory(const EquipmentCategory& category) {
     category_ = &category;
-    categoryLabel->setText(QString::fromUtf8(category.key));
-    firstPrompt->setText(QString::fromUtf8(category.first_prompt));
-    secondPrompt->setText(QString::fromUtf8(category.second_prompt));
+    categoryLabel_->setText(QString::fromUtf8(category.key));
+    firstPrompt_->setText(QString::fromUtf8(category.first_prompt));
+    secondPrompt_->setText(QString::fromUtf8(category.second_prompt));
 }
 
 std::string ModelPicker::filePath() const {
@@ -107,16 +107,16 @@ std::string ModelPicker::filePath() const {
 
 void ModelPicker::fillManufacturers() {
     {
-        const QSignalBlocker blocker(manufacturerList);
-        manufacturerList->clear();
+        const QSignalBlocker blocker(manufacturerList_);
+        manufacturerList_->clear();
     }
-    modelList->clear();
-    vaList->clear();
+    modelList_->clear();
+    vaList_->clear();
     chosenDescription_.clear();
     chosenVa_.clear();
     if (category_) {
-        manufacturerList->setAccessibleName(QString::fromUtf8(category_->first_prompt));
-        modelList->setAccessibleName(QString::fromUtf8(category_->second_prompt));
+        manufacturerList_->setAccessibleName(QString::fromUtf8(category_->first_prompt));
+        modelList_->setAccessibleName(QString::fromUtf8(category_->second_prompt));
     }
 
     std::vector<std::string> runs;
@@ -131,23 +131,23 @@ void ModelPicker::fillManufacturers() {
         names.push_back(QString::fromStdString(name));
     // Sorted once here rather than item by item, so long lists fill at once.
     sortAlphabetically(names, [](const QString& name) { return name; });
-    const QSignalBlocker blocker(manufacturerList);
-    manufacturerList->addItems(QStringList(names.begin(), names.end()));
+    const QSignalBlocker blocker(manufacturerList_);
+    manufacturerList_->addItems(QStringList(names.begin(), names.end()));
 }
 
 void ModelPicker::manufacturerChosen() {
-    modelList->clear();
-    vaList->clear();
+    modelList_->clear();
+    vaList_->clear();
     chosenDescription_.clear();
     chosenVa_.clear();
-    if (manufacturerList->selectedItems().isEmpty())
+    if (manufacturerList_->selectedItems().isEmpty())
         return;
     fillModels();
 }
 
 void ModelPicker::fillModels() {
     // The file is read afresh: it may have changed since the manufacturers were listed.
-    const std::string chosen = manufacturerList->selectedItems().first()->text().toStdString();
+    const std::string chosen = manufacturerList_->selectedItems().first()->text().toStdString();
     std::vector<EquipmentLine> lines;
     std::string error;
     if (!read_models_of(filePath(), chosen, lines, error)) {
@@ -168,16 +168,16 @@ void ModelPicker::fillModels() {
         texts.append(text);
         vas.append(va);
     }
-    const QSignalBlocker blocker(modelList);
-    modelList->addItems(texts);
-    for (int row = 0; row < modelList->count(); ++row)
-        modelList->item(row)->setData(VaRole, vas.at(row));
-    vaList->addItems(vas);
+    const QSignalBlocker blocker(modelList_);
+    modelList_->addItems(texts);
+    for (int row = 0; row < modelList_->count(); ++row)
+        modelList_->item(row)->setData(VaRole, vas.at(row));
+    vaList_->addItems(vas);
 }
 
 void ModelPicker::modelChosen() {
-    const QList<QListWidgetItem*> chosen = modelList->selectedItems();
-    const QList<QListWidgetItem*> maker = manufacturerList->selectedItems();
+    const QList<QListWidgetItem*> chosen = modelList_->selectedItems();
+    const QList<QListWidgetItem*> maker = manufacturerList_->selectedItems();
     if (chosen.isEmpty() || maker.isEmpty()) {
         chosenDescription_.clear();
         chosenVa_.clear();
@@ -188,7 +188,7 @@ void ModelPicker::modelChosen() {
 }
 
 void ModelPicker::addModel() {
-    const QList<QListWidgetItem*> chosen = modelList->selectedItems();
+    const QList<QListWidgetItem*> chosen = modelList_->selectedItems();
     if (chosen.isEmpty() || chosen.first()->text().isEmpty()) {
         showMessage(QStringLiteral("You need to select a model"));
         return;

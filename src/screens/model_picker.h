@@ -22,16 +22,6 @@ class ModelPicker : public Screen {
     // Fills the manufacturer list from the category's equipment list file.
     void fillManufacturers();
 
-    QListWidget* manufacturerList; // manuf
-    QListWidget* modelList;        // model
-    QListWidget* vaList;           // modelva, hidden: the VA text of each model entry
-    QLabel* categoryLabel;         // Label1, hidden: the category's key, written from category_
-    QLabel* firstPrompt;           // Label2
-    QLabel* secondPrompt;          // Label3
-    ImageButton* cancelButton;
-    ImageButton* nextButton;
-    ImageButton* otherCategoryButton;
-
     void manufacturerChosen();
     void modelChosen();
     void addModel();
@@ -39,6 +29,16 @@ class ModelPicker : public Screen {
     void chooseOtherCategory();
 
   private:
+    QListWidget* manufacturerList_; // manuf
+    QListWidget* modelList_;        // model
+    QListWidget* vaList_;           // modelva, hidden: the VA text of each model entry
+    QLabel* categoryLabel_;         // Label1, hidden: the category's key, written from category_
+    QLabel* firstPrompt_;           // Label2
+    QLabel* secondPrompt_;          // Label3
+    ImageButton* cancelButton_;
+    ImageButton* nextButton_;
+    ImageButton* otherCategoryButton_;
+
     // Fills the model list with every model of the chosen manufacturer.
     void fillModels();
     std::string filePath() const;

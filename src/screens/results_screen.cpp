@@ -107,31 +107,31 @@ ResultsScreen::ResultsScreen(Screens& screens)
     });
     // clang-format on
     for (int k = 0; k < UpsClassCount; ++k) {
-        modelLabels[k] = control<QLabel>(this, UpsClasses[k].model_label);
-        infoButtons[k] = control<ImageButton>(this, UpsClasses[k].info_button);
+        modelLabels_[k] = control<QLabel>(this, UpsClasses[k].model_label);
+        infoButtons_[k] = control<ImageButton>(this, UpsClasses[k].info_button);
         const QString caption = QString::fromUtf8(UpsClasses[k].caption);
         control<QLabel>(this, UpsClasses[k].caption_label)->setText(caption);
-        infoButtons[k]->setCaption(QStringLiteral("Information about ") + caption);
-        connect(infoButtons[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
+        infoButtons_[k]->setCaption(QStringLiteral("Information about ") + caption);
+        connect(infoButtons_[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
     new HintAroundPicture(control<QLabel>(this, "Label15"), control<QWidget>(this, "Image13"));
-    totalLabel = control<QLabel>(this, "Label1");
-    runtimeLabel = control<QLabel>(this, "Label9");
+    totalLabel_ = control<QLabel>(this, "Label1");
+    runtimeLabel_ = control<QLabel>(this, "Label9");
     // Screen readers read each value by its heading, and each class as its
     // caption and its model.
     setAccessibleDescription(QStringLiteral("Suggested models"));
     labelControls(this, {{"Label2", "Label1"}, {"Label3", "Label9"}});
     for (const UpsClass& upsClass : UpsClasses)
         labelControls(this, {{upsClass.caption_label, upsClass.model_label}});
-    modifyButton = control<ImageButton>(this, "Image1");
-    printButton = control<ImageButton>(this, "Image12");
-    quitButton = control<ImageButton>(this, "Image2");
-    helpButton = control<ImageButton>(this, "Image11");
+    modifyButton_ = control<ImageButton>(this, "Image1");
+    printButton_ = control<ImageButton>(this, "Image12");
+    quitButton_ = control<ImageButton>(this, "Image2");
+    helpButton_ = control<ImageButton>(this, "Image11");
 
-    connect(modifyButton, &ImageButton::clicked, this, &ResultsScreen::modifyCriteria);
-    connect(printButton, &ImageButton::clicked, this, &ResultsScreen::printResults);
-    connect(quitButton, &ImageButton::clicked, this, &ResultsScreen::quit);
-    connect(helpButton, &ImageButton::clicked, this, &ResultsScreen::showHelp);
+    connect(modifyButton_, &ImageButton::clicked, this, &ResultsScreen::modifyCriteria);
+    connect(printButton_, &ImageButton::clicked, this, &ResultsScreen::printResults);
+    connect(quitButton_, &ImageButton::clicked, this, &ResultsScreen::quit);
+    connect(helpButton_, &ImageButton::clicked, this, &ResultsScreen::showHelp);
 }
 
 void ResultsScreen::load() {
@@ -141,18 +141,21 @@ void ResultsScreen::load() {
 }
 
 void ResultsScreen::showModels(const ClassTexts& models) {
+    models_ = models;
     for (int k = 0; k < UpsClassCount; ++k) {
-        const QString model = QString::fromStdString(models[k]);
-        modelLabels[k]->setText(model);
+        const QString model = QString::fromStdString(models_[k]);
+        modelLabels_[k]->setText(model);
         // Tabbing from "i" to "i", a screen reader reads each class's model.
-        infoButtons[k]->setAccessibleDescription(model.trimmed().isEmpty() ? QStringLiteral("No model")
-                                                                           : model);
+        infoButtons_[k]->setAccessibleDescription(model.trimmed().isEmpty() ? QStringLiteral("No model")
+                                                                            : model);
     }
 }
 
 void ResultsScreen::showHeader(const QString& runtime, const QString& total) {
-    runtimeLabel->setText(runtime);
-    totalLabel->setText(total);
+    runtime_ = runtime;
+    total_ = total;
+    runtimeLabel_->setText(runtime_);
+    totalLabel_->setText(total_);
 }
 
 void ResultsScreen::modifyCriteria() {
@@ -160,12 +163,9 @@ void ResultsScreen::modifyCriteria() {
 }
 
 void ResultsScreen::printResults() {
-    ClassTexts models;
-    for (int k = 0; k < UpsClassCount; ++k)
-        models[k] = modelLabels[k]->text().toStdString();
-    printText(QString::fromStdString(results_page_text(totalLabel->text().toStdString(),
-                                                       runtimeLabel->text().toStdString(), models)),
-              ApplicationTitle + QStringLiteral(" – Results"));
+    printText(
+        QString::fromStdString(results_page_text(total_.toStdString(), runtime_.toStdString(), models_)),
+        ApplicationTitle + QStringLiteral(" – Results"));
 }
 
 void ResultsScreen::quit() {
@@ -175,7 +175,7 @@ void ResultsScreen::quit() {
 void ResultsScreen::showInfo(int upsClass) {
     InfoViewer& viewer = screens_.infoViewer();
     viewer.show();
-    viewer.setModelText(modelLabels[upsClass]->text());
+    viewer.setModelText(QString::fromStdString(models_[upsClass]));
     viewer.showInfo();
 }
 

@@ -24,15 +24,6 @@ class ResultsScreen : public Screen {
     void showModels(const ClassTexts& models);
     void showHeader(const QString& runtime, const QString& total);
 
-    std::array<QLabel*, UpsClassCount> modelLabels;      // res(0) ... res(6)
-    std::array<ImageButton*, UpsClassCount> infoButtons; // Image4 ... Image10
-    QLabel* totalLabel;
-    QLabel* runtimeLabel;
-    ImageButton* modifyButton;
-    ImageButton* printButton;
-    ImageButton* quitButton;
-    ImageButton* helpButton;
-
     void modifyCriteria();
     void printResults();
     void quit();
@@ -41,7 +32,20 @@ class ResultsScreen : public Screen {
     void showHelp();
 
   private:
+    std::array<QLabel*, UpsClassCount> modelLabels_;      // res(0) ... res(6)
+    std::array<ImageButton*, UpsClassCount> infoButtons_; // Image4 ... Image10
+    QLabel* totalLabel_;
+    QLabel* runtimeLabel_;
+    ImageButton* modifyButton_;
+    ImageButton* printButton_;
+    ImageButton* quitButton_;
+    ImageButton* helpButton_;
+
     Screens& screens_;
+    // What the labels show, kept for printing and the information viewer.
+    ClassTexts models_;
+    QString total_;
+    QString runtime_;
 };
 
 } // namespace vellimar

@@ -12,9 +12,10 @@
 
 #include "app/application.h"
 #include "app/registry.h"
+#include "fakes.h"
 #include "screens/info_viewer.h"
 #include "screens/results_screen.h"
-#include "ui/fakes.h"
+#include "ui/layout.h"
 #include "ui/platform.h"
 #include "ui/printing.h"
 
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
             text += QStringLiteral("word%1 ").arg(word);
         InfoViewer& viewer = registry().infoViewer();
         viewer.setModelText(QStringLiteral("Brisk 1000I"));
-        viewer.infoText->setPlainText(text + QStringLiteral("\r\nThe end\r\n"));
+        control<QPlainTextEdit>(&viewer, "Text1")->setPlainText(text + QStringLiteral("\r\nThe end\r\n"));
         viewer.printDocument();
     }
     for (QDeadlineTimer deadline(30000); dialogs.messages.isEmpty() && !deadline.hasExpired();)

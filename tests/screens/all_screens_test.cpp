@@ -5,20 +5,7 @@
 namespace vellimar {
 namespace {
 
-class AllScreens : public ScreenTest {
-  protected:
-    QWidget& screen(const char* form) {
-        QWidget* const all[] = {&screens.loadList(),   &screens.modelPicker(),
-                                &screens.results(),    &screens.computerEstimator(),
-                                &screens.infoViewer(), &screens.categoryMenu()};
-        return *all[form[4] - '1'];
-    }
-    template <typename W = QWidget> W* find(const char* form, const char* name) {
-        W* found = screen(form).findChild<W*>(QString::fromLatin1(name));
-        EXPECT_TRUE(found) << form << "." << name;
-        return found;
-    }
-};
+using AllScreens = ScreenTest;
 
 TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
     // Screen, button, its caption; initial, pressed and release positions.

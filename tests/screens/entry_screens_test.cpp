@@ -10,12 +10,11 @@ namespace {
 
 class EntryTest : public ScreenTest {
   protected:
-    CategoryMenu& menu() { return screens.categoryMenu(); }
-    ModelPicker& picker() { return screens.modelPicker(); }
-    ComputerEstimator& estimator() { return screens.computerEstimator(); }
-    LoadListScreen& list() { return screens.loadList(); }
-    void open() { click(menu().telecomButton); }
-    void choose(QComboBox* box, const char* part) { box->setCurrentIndex(box->findText(part)); }
+    void open() { click(find("Form6", "Image4")); } // the telecom picker
+    void choose(const char* box, const char* part) {
+        auto* combo = find<QComboBox>("Form4", box);
+        combo->setCurrentIndex(combo->findText(part));
+    }
 };
 
 TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
@@ -23,35 +22,35 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     for (const char* other : {"Form1", "Form2", "Form3", "Form4", "Form5"})
         EXPECT_FALSE(shown(other)) << other;
     fakes.dialogs.answerNextInput(QStringLiteral("5001"));
-    click(menu().ownVaButton);
+    click(find("Form6", "Image8"));
     ASSERT_EQ(messages(), QStringList{QString::fromStdString(OwnVaRangeMessage)});
-    EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::None);
-    EXPECT_FALSE(shown("Form1"));
+    EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !shown("Form1"));
     fakes.dialogs.answerNextInput(QStringLiteral("250"));
-    click(menu().ownVaButton);
-    EXPECT_EQ(texts_of(list().itemList) << list().totalText(), (QStringList{"Specific VA:  250", " 250"}));
-    EXPECT_TRUE(list().isVisible() && !menu().isVisible());
+    click(find("Form6", "Image8"));
+    EXPECT_EQ(items("Form1", "List1") << screens.loadList().totalText(),
+              (QStringList{"Specific VA:  250", " 250"}));
+    EXPECT_TRUE(shown("Form1") && !shown("Form6"));
     EXPECT_EQ(fakes.dialogs.prompts, QStringList(2, "Enter VA Rating:|Specify VA"));
 
     // "Other" first: the categories after it must restore the maker prompts.
-    const std::tuple<ImageButton * CategoryMenu::*, const char*, const char*, const char*> pickers[] = {
-        {&CategoryMenu::otherButton, "other", "1. Select device:", "2. Select type:"},
-        {&CategoryMenu::serverButton, "server", "1. Select Manufacturer:", "2. Select Model:"},
-        {&CategoryMenu::networkButton, "network", "1. Select Manufacturer:", "2. Select Model:"},
-        {&CategoryMenu::telecomButton, "telecom", "1. Select Manufacturer:", "2. Select Model:"}};
+    const std::tuple<const char*, const char*, const char*, const char*> pickers[] = {
+        {"Image5", "other", "1. Select device:", "2. Select type:"},
+        {"Image2", "server", "1. Select Manufacturer:", "2. Select Model:"},
+        {"Image3", "network", "1. Select Manufacturer:", "2. Select Model:"},
+        {"Image4", "telecom", "1. Select Manufacturer:", "2. Select Model:"}};
     for (auto [button, key, first, second] : pickers) {
         write_file((std::string(key) + ".txt").c_str(), std::string("Maker ") + key + ",M,1\r\n");
-        click(menu().*button);
-        EXPECT_TRUE(picker().isVisible() && !menu().isVisible()) << key;
-        EXPECT_EQ(texts_of(picker().manufacturerList)
-                      << picker().firstPrompt->text() << picker().secondPrompt->text(),
+        click(find("Form6", button));
+        EXPECT_TRUE(shown("Form2") && !shown("Form6")) << key;
+        EXPECT_EQ(items("Form2", "manuf")
+                      << find<QLabel>("Form2", "Label2")->text() << find<QLabel>("Form2", "Label3")->text(),
                   (QStringList{QStringLiteral("Maker ") + key, first, second}));
-        picker().hide();
+        screen("Form2").hide();
     }
-    click(menu().mainMenuButton);
-    EXPECT_TRUE(list().isVisible() && !menu().isVisible());
-    click(menu().computerButton);
-    EXPECT_TRUE(screens.computerEstimator().isVisible() && !menu().isVisible());
+    click(find("Form6", "Image6"));
+    EXPECT_TRUE(shown("Form1") && !shown("Form6"));
+    click(find("Form6", "Image1"));
+    EXPECT_TRUE(shown("Form4") && !shown("Form6"));
 }
 
 // Started anywhere, the selector reads its data from the working directory, else the data locations, or
@@ -93,10 +92,10 @@ TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
         lines += "Maker " + std::to_string(i) + ",M,1\r\nMaker 10,M" + std::to_string(i) + ",1\r\n";
     write_file("telecom.txt", lines);
     open();
-    QListWidget* const lists[] = {picker().manufacturerList, picker().modelList};
+    QListWidget* const lists[] = {find<QListWidget>("Form2", "manuf"), find<QListWidget>("Form2", "model")};
     lists[0]->scrollToBottom();
-    click(picker().otherCategoryButton);
-    EXPECT_TRUE(menu().isVisible() && !picker().isVisible());
+    click(find("Form2", "Image8"));
+    EXPECT_TRUE(shown("Form6") && !shown("Form2"));
     open();
     QTest::keyClick(lists[0], Qt::Key_Down);
     QTest::keyClick(lists[1], Qt::Key_Up);
@@ -109,11 +108,12 @@ TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
 // The pressed button gets the release wherever it is; only over it, it clicks.
 TEST_F(EntryTest, PressReleasedOffTheButtonDoesNotClick) {
     startSelector();
-    QWindow* window = menu().windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, menu().serverButton->geometry().center());
-    EXPECT_EQ(menu().serverButton->positionTwips(), QPoint(390, 1305));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, menu().height() - 5));
-    EXPECT_TRUE(menu().serverButton->positionTwips() == QPoint(405, 1275) && !shown("Form2"));
+    QWindow* window = screen("Form6").windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, find<ImageButton>("Form6", "Image2")->geometry().center());
+    EXPECT_EQ(find<ImageButton>("Form6", "Image2")->positionTwips(), QPoint(390, 1305));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, screen("Form6").height() - 5));
+    EXPECT_TRUE(find<ImageButton>("Form6", "Image2")->positionTwips() == QPoint(405, 1275) &&
+                !shown("Form2"));
 }
 
 TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
@@ -125,28 +125,27 @@ TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
                "zeta corp,Z,1\r\nMira,zulu,400\r\nMira,Alpha,100\r\nMira,beta,200\r\n"
                "Mira,ALPHA,50\r\nMira,\xc3\x96sa,60\r\nBeacon,B,2\r\n\xc9lan,E,3\r\nMira,alpha,7\r\n");
     open();
-    EXPECT_EQ(texts_of(picker().manufacturerList),
-              (QStringList{"Beacon", "\u00c9lan", "Mira", "Mira", "zeta corp"}));
-    click(picker().nextButton);
+    EXPECT_EQ(items("Form2", "manuf"), (QStringList{"Beacon", "\u00c9lan", "Mira", "Mira", "zeta corp"}));
+    click(find("Form2", "Image7"));
     EXPECT_TRUE(messages() == QStringList{"You need to select a model"} && !shown("Form1"));
-    click_row(picker().manufacturerList, 3);
-    EXPECT_EQ(texts_of(picker().modelList) + texts_of(picker().vaList),
+    click_row(find<QListWidget>("Form2", "manuf"), 3);
+    EXPECT_EQ(items("Form2", "model") + items("Form2", "modelva"),
               (QStringList{"Alpha", "ALPHA", "alpha", "beta", "\u00d6sa", "zulu", "100", "50", "7", "200",
                            "60", "400"}));
-    click_row(picker().modelList, 0);
-    click(picker().nextButton);
-    EXPECT_EQ(texts_of(list().itemList) + texts_of(list().vaList), (QStringList{"Mira Alpha", "100"}));
-    EXPECT_TRUE(list().isVisible() && !picker().isVisible());
+    click_row(find<QListWidget>("Form2", "model"), 0);
+    click(find("Form2", "Image7"));
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"), (QStringList{"Mira Alpha", "100"}));
+    EXPECT_TRUE(shown("Form1") && !shown("Form2"));
 
     open();
-    click(picker().cancelButton);
-    EXPECT_TRUE(list().isVisible() && !picker().isVisible() && list().itemList->count() == 1);
+    click(find("Form2", "Image5"));
+    EXPECT_TRUE(shown("Form1") && !shown("Form2") && find<QListWidget>("Form1", "List1")->count() == 1);
 }
 
 TEST_F(EntryTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
-    for (auto [box, parts] : {std::pair{estimator().typeBox, &ComputerTypes},
-                              {estimator().processorBox, &Processors},
-                              {estimator().monitorBox, &Monitors}}) {
+    for (auto [box, parts] : {std::pair{find<QComboBox>("Form4", "Combo3"), &ComputerTypes},
+                              {find<QComboBox>("Form4", "Combo1"), &Processors},
+                              {find<QComboBox>("Form4", "Combo2"), &Monitors}}) {
         EXPECT_EQ(box->placeholderText() + box->itemText(parts->count - 1),
                   QString(parts->prompt) + parts->parts[parts->count - 1].name);
         EXPECT_TRUE(box->currentIndex() == -1 && !box->isEditable());
@@ -154,29 +153,29 @@ TEST_F(EntryTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
         EXPECT_EQ(box->palette().color(QPalette::PlaceholderText),
                   box->palette().color(QPalette::ButtonText));
     }
-    choose(estimator().typeBox, "Full tower");
-    choose(estimator().monitorBox, "18-21 in.");
-    click(estimator().addButton);
+    choose("Combo3", "Full tower");
+    choose("Combo2", "18-21 in.");
+    click(find("Form4", "Image1"));
     EXPECT_EQ(messages(), QStringList{"You need to select a processor type"});
     EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !shown("Form1"));
 
-    choose(estimator().processorBox, "Dual Pentium Pro");
-    for (QCheckBox* check : estimator().peripheralChecks)
-        check->setChecked(true);
-    estimator().otherDeviceCheck->setChecked(true);
-    EXPECT_EQ(estimator().otherDeviceBox->text(), "0");
-    estimator().otherDeviceBox->setText(QStringLiteral("12.5"));
-    click(estimator().addButton);
-    EXPECT_EQ(texts_of(list().itemList) + texts_of(list().vaList), (QStringList{"General PC", " 467.5"}));
-    EXPECT_TRUE(list().isVisible() && !estimator().isVisible());
+    choose("Combo1", "Dual Pentium Pro");
+    for (const char* check : {"Check1", "Check2", "Check3", "Check4", "Check5"})
+        find<QCheckBox>("Form4", check)->setChecked(true);
+    find<QCheckBox>("Form4", "Check6")->setChecked(true);
+    EXPECT_EQ(find<QLineEdit>("Form4", "Text2")->text(), "0");
+    find<QLineEdit>("Form4", "Text2")->setText(QStringLiteral("12.5"));
+    click(find("Form4", "Image1"));
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"), (QStringList{"General PC", " 467.5"}));
+    EXPECT_TRUE(shown("Form1") && !shown("Form4"));
 
     // Nothing was reset: Cancel keeps the choices for the next visit.
-    click(menu().computerButton);
-    click(estimator().cancelButton);
-    EXPECT_TRUE(menu().isVisible() && !estimator().isVisible());
-    click(menu().computerButton);
-    click(estimator().addButton);
-    EXPECT_EQ(texts_of(list().vaList), (QStringList{" 467.5", " 467.5"}));
+    click(find("Form6", "Image1"));
+    click(find("Form4", "Image2"));
+    EXPECT_TRUE(shown("Form6") && !shown("Form4"));
+    click(find("Form6", "Image1"));
+    click(find("Form4", "Image1"));
+    EXPECT_EQ(items("Form1", "List2"), (QStringList{" 467.5", " 467.5"}));
 }
 
 } // namespace

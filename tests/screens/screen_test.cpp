@@ -30,6 +30,23 @@ QStringList ScreenTest::messages() const {
     return texts;
 }
 
+QWidget& ScreenTest::screen(const char* form) {
+    switch (form[4]) { // touching a screen makes it, so only the one asked for
+    case '1':
+        return screens.loadList();
+    case '2':
+        return screens.modelPicker();
+    case '3':
+        return screens.results();
+    case '4':
+        return screens.computerEstimator();
+    case '5':
+        return screens.infoViewer();
+    default:
+        return screens.categoryMenu();
+    }
+}
+
 namespace {
 
 // The window of `target`, shown, and the centre of `target` in it.
@@ -61,7 +78,8 @@ bool shown(const char* name) {
     });
 }
 
-QStringList texts_of(const QListWidget* list) {
+QStringList ScreenTest::items(const char* form, const char* name) {
+    const auto* list = find<QListWidget>(form, name);
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts << list->item(row)->text();

@@ -4,17 +4,18 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 #include "app/application.h"
 #include "app/registry.h"
+#include "fakes.h"
 #include "screens/category_menu.h"
 #include "screens/computer_estimator.h"
 #include "screens/info_viewer.h"
 #include "screens/load_list_screen.h"
 #include "screens/model_picker.h"
 #include "screens/results_screen.h"
-#include "ui/fakes.h"
 #include "ui/image_button.h"
 
 // Readable values in failure messages.
@@ -34,6 +35,17 @@ class ScreenTest : public ::testing::Test {
 
     void write_file(const char* name, const std::string& bytes);
     QStringList messages() const;
+    // The screen with layout name `form` ("Form1" ... "Form6").
+    QWidget& screen(const char* form);
+    // The control with layout name `name` on screen `form`.
+    template <typename W = QWidget> W* find(const char* form, const std::string& name) {
+        W* found = screen(form).findChild<W*>(QString::fromStdString(name));
+        if (!found)
+            throw std::invalid_argument(std::string(form) + " has no " + name);
+        return found;
+    }
+    // The texts of the list `name` on screen `form`.
+    QStringList items(const char* form, const char* name);
 
     Registry& screens = registry();
     FakePlatform fakes;
@@ -51,7 +63,6 @@ void release(QWidget* target, Qt::MouseButton button = Qt::LeftButton);
 
 // Whether a window with layout name `name` ("Form1" ... "Form6") is on screen.
 bool shown(const char* name);
-QStringList texts_of(const QListWidget* list);
 // Clicks the entry in `row` of `list`.
 void click_row(QListWidget* list, int row);
 

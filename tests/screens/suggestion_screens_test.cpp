@@ -30,58 +30,63 @@ class LoadListTest : public ScreenTest {
     }
     LoadListScreen& list() { return screens.loadList(); }
     ResultsScreen& results() { return screens.results(); }
-    QString model(int upsClass) { return results().modelLabels[upsClass]->text(); }
+    QString model(int upsClass) {
+        return find<QLabel>("Form3", "res(" + std::to_string(upsClass) + ")")->text();
+    }
+    QWidget* info(int upsClass) { return find("Form3", "Image" + std::to_string(upsClass + 4)); }
 };
 
 TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
     EXPECT_EQ(list().totalText(), "0");
     list().appendItem({"Router", "1.5"});
     list().appendItem({"Router", "1.5"});
-    EXPECT_EQ(texts_of(list().itemList) + texts_of(list().vaList),
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"),
               (QStringList{"Router", "Router", "1.5", "1.5"}));
     EXPECT_EQ(list().totalText(), " 4");
-    list().volts230Option->setChecked(true);
-    list().runtimeBox->setCurrentIndex(3);
-    click(list().startOverButton);
-    EXPECT_EQ(list().itemList->count() + list().vaList->count(), 0);
+    find<QRadioButton>("Form1", "Option2")->setChecked(true);
+    find<QComboBox>("Form1", "Combo1")->setCurrentIndex(3);
+    click(find("Form1", "Image3"));
+    EXPECT_EQ(find<QListWidget>("Form1", "List1")->count() + find<QListWidget>("Form1", "List2")->count(), 0);
     EXPECT_EQ(list().totalText() + "|" + list().runtimeText(), " 0|120 min./ 2 hours");
-    EXPECT_TRUE(screens.categoryMenu().isVisible() && !list().isVisible() && !list().volts120());
+    EXPECT_TRUE(shown("Form6") && !shown("Form1") && !list().volts120());
 }
 
 TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal) {
     list().appendItem({"Router", " 245"});
-    click(list().suggestButton);
+    click(find("Form1", "Image4"));
     ASSERT_EQ(messages(), QStringList{"You need to select a runtime"});
     EXPECT_TRUE(fakes.dialogs.messages.takeFirst().icon == MessageIcon::Critical && !shown("Form3"));
 
-    list().volts230Option->setChecked(true);
-    list().runtimeBox->setCurrentIndex(5);
-    click(list().suggestButton);
-    EXPECT_TRUE(results().isVisible() && !list().isVisible());
+    find<QRadioButton>("Form1", "Option2")->setChecked(true);
+    find<QComboBox>("Form1", "Combo1")->setCurrentIndex(5);
+    click(find("Form1", "Image4"));
+    EXPECT_TRUE(shown("Form3") && !shown("Form1"));
     EXPECT_EQ(model(0) + "|" + model(6), "230 c0 f7|230 c6 f7");
-    EXPECT_EQ(results().totalLabel->text() + results().runtimeLabel->text(), " 245480 min./ 8 hours");
-    click(results().modifyButton);
-    list().volts120Option->setChecked(true);
-    list().runtimeBox->setCurrentIndex(0);
+    EXPECT_EQ(find<QLabel>("Form3", "Label1")->text() + find<QLabel>("Form3", "Label9")->text(),
+              " 245480 min./ 8 hours");
+    click(find("Form3", "Image1"));
+    find<QRadioButton>("Form1", "Option1")->setChecked(true);
+    find<QComboBox>("Form1", "Combo1")->setCurrentIndex(0);
     list().appendItem({"Switch", "5"});
-    click(list().suggestButton);
+    click(find("Form1", "Image4"));
     EXPECT_EQ(model(3), "120 c3 f2");
-    EXPECT_EQ(results().totalLabel->text() + results().runtimeLabel->text(), " 25015 min.");
+    EXPECT_EQ(find<QLabel>("Form3", "Label1")->text() + find<QLabel>("Form3", "Label9")->text(),
+              " 25015 min.");
 
     QFile::remove(dir.filePath(QStringLiteral("120.txt")));
-    click(results().modifyButton);
-    click(list().suggestButton);
+    click(find("Form3", "Image1"));
+    click(find("Form1", "Image4"));
     EXPECT_TRUE(messages().join("").contains("\"120.txt\"")) << messages().join("");
-    EXPECT_TRUE(list().isVisible() && !results().isVisible());
+    EXPECT_TRUE(shown("Form1") && !shown("Form3"));
 }
 
 // However the editing ends (a click elsewhere, Tab, Return), a typed runtime
 // that reads like an item stays typed, also after the results and back.
 TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
     list().appendItem({"Router", "100"});
-    QLineEdit* edit = list().runtimeBox->lineEdit();
+    QLineEdit* edit = find<QComboBox>("Form1", "Combo1")->lineEdit();
     for (Qt::Key ending : {Qt::Key_unknown, Qt::Key_Tab, Qt::Key_Return}) {
-        list().runtimeBox->setCurrentIndex(0);
+        find<QComboBox>("Form1", "Combo1")->setCurrentIndex(0);
         list().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
         edit->setFocus();
@@ -89,10 +94,10 @@ TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
         QTest::keyClicks(edit, "60 min./ 1 hour");
         if (ending != Qt::Key_unknown)
             QTest::keyClick(edit, ending);
-        click(list().suggestButton);
-        ASSERT_TRUE(results().isVisible()) << ending;
+        click(find("Form1", "Image4"));
+        ASSERT_TRUE(shown("Form3")) << ending;
         EXPECT_EQ(model(0), "120 c0 f1") << ending;
-        click(results().modifyButton);
+        click(find("Form3", "Image1"));
         EXPECT_EQ(list().runtimeText() + QString::number(list().runtimeIndex()), "60 min./ 1 hour-1");
     }
 }
@@ -105,24 +110,28 @@ TEST_F(LoadListTest, AScreenReaderChoosesThroughActionsAndReadsTheResults) {
         QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
     };
     list().appendItem({"Router", " 245"});
-    QAccessibleInterface* volts230 = QAccessible::queryAccessibleInterface(list().volts230Option);
+    QAccessibleInterface* volts230 =
+        QAccessible::queryAccessibleInterface(find<QRadioButton>("Form1", "Option2"));
     EXPECT_EQ(volts230->relations(QAccessible::Label).value(0).first->text(QAccessible::Name), "Voltage");
-    act(list().volts230Option, QAccessibleActionInterface::toggleAction());
-    act(list().runtimeBox, QAccessibleActionInterface::showMenuAction());
-    list().runtimeBox->view()->setCurrentIndex(list().runtimeBox->model()->index(2, 0));
-    act(list().runtimeBox, QAccessibleActionInterface::pressAction());
+    act(find<QRadioButton>("Form1", "Option2"), QAccessibleActionInterface::toggleAction());
+    act(find<QComboBox>("Form1", "Combo1"), QAccessibleActionInterface::showMenuAction());
+    find<QComboBox>("Form1", "Combo1")
+        ->view()
+        ->setCurrentIndex(find<QComboBox>("Form1", "Combo1")->model()->index(2, 0));
+    act(find<QComboBox>("Form1", "Combo1"), QAccessibleActionInterface::pressAction());
     EXPECT_EQ(list().runtimeIndex(), 2);
-    act(list().suggestButton, QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(results().isVisible());
+    act(find("Form1", "Image4"), QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(shown("Form3"));
     const auto read = [](QWidget* control, QAccessible::Text text) {
         return QAccessible::queryAccessibleInterface(control)->text(text);
     };
-    EXPECT_EQ(read(results().infoButtons[3], QAccessible::Description), "230 c3 f4");
+    EXPECT_EQ(read(info(3), QAccessible::Description), "230 c3 f4");
     // Screen readers find each control's place in the window from the control.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&results());
     for (int i = 0; i < window->childCount(); ++i)
         EXPECT_EQ(window->indexOfChild(window->child(i)), i);
-    EXPECT_EQ(read(results().totalLabel, QAccessible::Name) + read(results().runtimeLabel, QAccessible::Name),
+    EXPECT_EQ(read(find<QLabel>("Form3", "Label1"), QAccessible::Name) +
+                  read(find<QLabel>("Form3", "Label9"), QAccessible::Name),
               " 24560 min./ 1 hour");
 }
 
@@ -143,49 +152,54 @@ class ResultsTest : public ScreenTest {
         LoadListScreen& list = screens.loadList();
         list.appendItem({"Server", "300"});
         list.appendItem({"Switch", "45"});
-        list.volts230Option->setChecked(true);
-        list.runtimeBox->setCurrentIndex(1);
-        click(list.suggestButton);
-        ASSERT_TRUE(results().isVisible());
+        find<QRadioButton>("Form1", "Option2")->setChecked(true);
+        find<QComboBox>("Form1", "Combo1")->setCurrentIndex(1);
+        click(find("Form1", "Image4"));
+        ASSERT_TRUE(shown("Form3"));
     }
     ResultsScreen& results() { return screens.results(); }
     InfoViewer& viewer() { return screens.infoViewer(); }
+    QWidget* info(int upsClass) { return find("Form3", "Image" + std::to_string(upsClass + 4)); }
+    QString model(int upsClass) {
+        return find<QLabel>("Form3", "res(" + std::to_string(upsClass) + ")")->text();
+    }
 };
 
 TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     for (int k = 0; k < 6; ++k) {
-        click(results().infoButtons[k]);
+        click(info(k));
         ASSERT_TRUE(shown("Form5")) << k;
-        EXPECT_EQ(viewer().modelLabel->text() + viewer().infoText->toPlainText(),
-                  results().modelLabels[k]->text() + "QN Series\nBody 230\n");
-        EXPECT_TRUE(viewer().infoText->isVisible() && results().isVisible());
+        EXPECT_EQ(find<QLabel>("Form5", "Label2")->text() +
+                      find<QPlainTextEdit>("Form5", "Text1")->toPlainText(),
+                  model(k) + "QN Series\nBody 230\n");
+        EXPECT_TRUE(find<QPlainTextEdit>("Form5", "Text1")->isVisible() && shown("Form3"));
     }
     // The voltage is read at each look-up; an empty model closes the viewer.
-    screens.loadList().volts120Option->setChecked(true);
-    click(results().infoButtons[0]);
-    EXPECT_EQ(viewer().infoText->toPlainText(), "QN Series\nBody 120\n");
-    click(results().infoButtons[6]);
+    find<QRadioButton>("Form1", "Option1")->setChecked(true);
+    click(info(0));
+    EXPECT_EQ(find<QPlainTextEdit>("Form5", "Text1")->toPlainText(), "QN Series\nBody 120\n");
+    click(info(6));
     EXPECT_FALSE(shown("Form5"));
     // Back and the window's close box close only the viewer.
-    click(results().infoButtons[0]);
-    click(viewer().backButton);
+    click(info(0));
+    click(find("Form5", "Command2"));
     EXPECT_FALSE(shown("Form5"));
-    click(results().infoButtons[1]);
+    click(info(1));
     viewer().close();
     EXPECT_TRUE(!shown("Form5") && fakes.process.ends == 0);
     // A missing product file is named and the viewer stays empty.
     QFile::remove(dir.filePath(QStringLiteral("prod120.txt")));
-    click(results().infoButtons[0]);
+    click(info(0));
     EXPECT_TRUE(messages().join("").contains("\"prod120.txt\"")) << messages().join("");
-    EXPECT_EQ(viewer().infoText->toPlainText(), "");
+    EXPECT_EQ(find<QPlainTextEdit>("Form5", "Text1")->toPlainText(), "");
 }
 
 TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
     // A job asked for while another is under way waits its turn.
-    click(results().printButton);
-    click(results().infoButtons[0]);
-    viewer().infoText->setPlainText(QStringLiteral("Edited"));
-    click(viewer().printButton);
+    click(find("Form3", "Image12"));
+    click(info(0));
+    find<QPlainTextEdit>("Form5", "Text1")->setPlainText(QStringLiteral("Edited"));
+    click(find("Form5", "Command1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages().size() == 2; }, 10000));
     const QStringList lines = fakes.printer.jobs.value(0).split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.value(2) + "|" + lines.value(5) + "|" + lines.value(8) + "|" + lines.value(23),
@@ -194,15 +208,15 @@ TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
     EXPECT_EQ(fakes.printer.titles,
               (QStringList{"Vellimar UPS Selector – Results", "Vellimar UPS Selector – QN 1000"}));
     fakes.printer.available = false;
-    click(viewer().printButton);
+    click(find("Form5", "Command1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages().size() == 3; }, 10000));
     EXPECT_EQ(messages(), (QStringList{"Successfully printed to default printer!",
                                        "Successfully printed to default printer!",
                                        "There was a problem printing to your printer."}));
 
-    click(results().modifyButton);
-    EXPECT_TRUE(screens.loadList().isVisible() && !results().isVisible());
-    click(results().quitButton);
+    click(find("Form3", "Image1"));
+    EXPECT_TRUE(shown("Form1") && !shown("Form3"));
+    click(find("Form3", "Image2"));
     EXPECT_EQ(fakes.process.ends, 1);
 }
 
@@ -221,7 +235,7 @@ TEST_F(ResultsTest, AHungPrintServerNeitherFreezesTheWindowsNorPassesForSuccess)
                      [&] { longest_gap = qMax(longest_gap, since_tick.restart()); });
     ticks.start(10);
     since_tick.start();
-    click(results().printButton);
+    click(find("Form3", "Image12"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !messages().isEmpty(); }, 12000));
     qunsetenv("CUPS_SERVER");
     EXPECT_EQ(messages(), QStringList{"There was a problem printing to your printer."});

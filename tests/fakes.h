@@ -17,10 +17,14 @@ struct ShownMessage {
 
 class FakeDialogs : public Dialogs {
   public:
-    void message(const QString& text, const QString& title, MessageIcon icon) override;
-    QString input(const QString& prompt, const QString& title, const QString& initial) override;
-
-    // The answer to the next input box; without one the box is cancelled.
+    void message(const QString& text, const QString& title, MessageIcon icon) override {
+        messages.append({text, title, icon});
+    }
+    // Answers with what answerNextInput gave, else as if cancelled.
+    QString input(const QString& prompt, const QString& title, const QString&) override {
+        prompts.append(prompt + QLatin1Char('|') + title);
+        return answers_.isEmpty() ? QString() : answers_.takeFirst();
+    }
     void answerNextInput(const QString& answer) { answers_.append(answer); }
 
     QList<ShownMessage> messages;
@@ -30,10 +34,14 @@ class FakeDialogs : public Dialogs {
     QStringList answers_;
 };
 
+// Called on the print thread; read what it recorded once the message is shown.
 class FakePrinter : public Printer {
   public:
-    // Called on the print thread; read what it recorded once the message is shown.
-    bool print(const QString& text, const QString& title) override;
+    bool print(const QString& text, const QString& title) override {
+        if (available)
+            jobs.append(text), titles.append(title);
+        return available;
+    }
     bool available = true;
     QStringList jobs;
     QStringList titles;
@@ -46,19 +54,16 @@ class FakeProcess : public Process {
 };
 
 // Swaps the fakes in for as long as it lives.
-class FakePlatform {
-  public:
-    FakePlatform();
-    ~FakePlatform();
+struct FakePlatform {
+    FakePlatform() : previous(swapPlatform({&dialogs, &printer, &process})) {}
+    ~FakePlatform() { swapPlatform(previous); }
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
     FakeDialogs dialogs;
     FakePrinter printer;
     FakeProcess process;
-
-  private:
-    Platform previous_;
+    Platform previous;
 };
 
 } // namespace vellimar
