@@ -42,8 +42,7 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
         write_file((std::string(key) + ".txt").c_str(), std::string("Maker ") + key + ",M,1\r\n");
         click(find("Form6", button));
         EXPECT_TRUE(shown("Form2") && !shown("Form6")) << key;
-        EXPECT_EQ(items("Form2", "manuf")
-                      << find<QLabel>("Form2", "Label2")->text() << find<QLabel>("Form2", "Label3")->text(),
+        EXPECT_EQ(items("Form2", "manuf") << text("Form2", "Label2") << text("Form2", "Label3"),
                   (QStringList{QStringLiteral("Maker ") + key, first, second}));
         screen("Form2").hide();
     }
@@ -108,12 +107,12 @@ TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
 // The pressed button gets the release wherever it is; only over it, it clicks.
 TEST_F(EntryTest, PressReleasedOffTheButtonDoesNotClick) {
     startSelector();
-    QWindow* window = screen("Form6").windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, find<ImageButton>("Form6", "Image2")->geometry().center());
-    EXPECT_EQ(find<ImageButton>("Form6", "Image2")->positionTwips(), QPoint(390, 1305));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(5, screen("Form6").height() - 5));
-    EXPECT_TRUE(find<ImageButton>("Form6", "Image2")->positionTwips() == QPoint(405, 1275) &&
-                !shown("Form2"));
+    auto* server = find<ImageButton>("Form6", "Image2");
+    QTest::mousePress(screen("Form6").windowHandle(), Qt::LeftButton, {}, server->geometry().center());
+    EXPECT_EQ(server->positionTwips(), QPoint(390, 1305));
+    QTest::mouseRelease(screen("Form6").windowHandle(), Qt::LeftButton, {},
+                        QPoint(5, screen("Form6").height() - 5));
+    EXPECT_TRUE(server->positionTwips() == QPoint(405, 1275) && !shown("Form2"));
 }
 
 TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
@@ -163,7 +162,7 @@ TEST_F(EntryTest, TheChosenPartsBecomeOneGeneralPcOrTheRefusal) {
     for (const char* check : {"Check1", "Check2", "Check3", "Check4", "Check5"})
         find<QCheckBox>("Form4", check)->setChecked(true);
     find<QCheckBox>("Form4", "Check6")->setChecked(true);
-    EXPECT_EQ(find<QLineEdit>("Form4", "Text2")->text(), "0");
+    EXPECT_EQ(text("Form4", "Text2"), "0");
     find<QLineEdit>("Form4", "Text2")->setText(QStringLiteral("12.5"));
     click(find("Form4", "Image1"));
     EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"), (QStringList{"General PC", " 467.5"}));

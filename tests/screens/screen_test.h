@@ -44,6 +44,10 @@ class ScreenTest : public ::testing::Test {
             throw std::invalid_argument(std::string(form) + " has no " + name);
         return found;
     }
+    // The text of the label or box `name` on screen `form`.
+    QString text(const char* form, const std::string& name) {
+        return find(form, name)->property("text").toString();
+    }
     // The texts of the list `name` on screen `form`.
     QStringList items(const char* form, const char* name);
 

@@ -8,45 +8,49 @@
 namespace vellimar {
 namespace {
 
-// Seven records for 0-5000, each field naming voltage, class and field.
-std::string table(const std::string& volts) {
-    std::string text;
-    for (int k = 0; k < 7; ++k) {
-        text += "0-5000";
-        for (int field = 1; field < 8; ++field)
-            text += "\t" + volts + " c" + std::to_string(k) + " f" + std::to_string(field);
-        text += "\r\n";
+class SuggestionTest : public ScreenTest {
+  protected:
+    LoadListScreen& list() { return screens.loadList(); }
+    QComboBox* runtime() { return find<QComboBox>("Form1", "Combo1"); }
+    // The voltage option ("Option1" 120 V, "Option2" 230 V) and the runtime item.
+    void choose(const char* volts, int runtimeItem) {
+        find<QRadioButton>("Form1", volts)->setChecked(true);
+        runtime()->setCurrentIndex(runtimeItem);
     }
-    return text;
-}
+    QString model(int upsClass) { return text("Form3", "res(" + std::to_string(upsClass) + ")"); }
+    QWidget* info(int upsClass) { return find("Form3", "Image" + std::to_string(upsClass + 4)); }
+    QString header() { return text("Form3", "Label1") + "|" + text("Form3", "Label9"); }
+    QString shownInfo() { return find<QPlainTextEdit>("Form5", "Text1")->toPlainText(); }
+};
 
-class LoadListTest : public ScreenTest {
+// Seven records for 0-5000, each field naming voltage, class and field.
+class LoadListTest : public SuggestionTest {
   protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        write_file("120.txt", table("120"));
-        write_file("230.txt", table("230"));
+        for (std::string volts : {"120", "230"}) {
+            std::string table;
+            for (int k = 0; k < 7; ++k) {
+                table += "0-5000";
+                for (int field = 1; field < 8; ++field)
+                    table += "\t" + volts + " c" + std::to_string(k) + " f" + std::to_string(field);
+                table += "\r\n";
+            }
+            write_file((volts + ".txt").c_str(), table);
+        }
         list().show();
     }
-    LoadListScreen& list() { return screens.loadList(); }
-    ResultsScreen& results() { return screens.results(); }
-    QString model(int upsClass) {
-        return find<QLabel>("Form3", "res(" + std::to_string(upsClass) + ")")->text();
-    }
-    QWidget* info(int upsClass) { return find("Form3", "Image" + std::to_string(upsClass + 4)); }
 };
 
 TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
     EXPECT_EQ(list().totalText(), "0");
     list().appendItem({"Router", "1.5"});
     list().appendItem({"Router", "1.5"});
-    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"),
-              (QStringList{"Router", "Router", "1.5", "1.5"}));
-    EXPECT_EQ(list().totalText(), " 4");
-    find<QRadioButton>("Form1", "Option2")->setChecked(true);
-    find<QComboBox>("Form1", "Combo1")->setCurrentIndex(3);
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2") << list().totalText(),
+              (QStringList{"Router", "Router", "1.5", "1.5", " 4"}));
+    choose("Option2", 3);
     click(find("Form1", "Image3"));
-    EXPECT_EQ(find<QListWidget>("Form1", "List1")->count() + find<QListWidget>("Form1", "List2")->count(), 0);
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"), QStringList());
     EXPECT_EQ(list().totalText() + "|" + list().runtimeText(), " 0|120 min./ 2 hours");
     EXPECT_TRUE(shown("Form6") && !shown("Form1") && !list().volts120());
 }
@@ -57,21 +61,15 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
     ASSERT_EQ(messages(), QStringList{"You need to select a runtime"});
     EXPECT_TRUE(fakes.dialogs.messages.takeFirst().icon == MessageIcon::Critical && !shown("Form3"));
 
-    find<QRadioButton>("Form1", "Option2")->setChecked(true);
-    find<QComboBox>("Form1", "Combo1")->setCurrentIndex(5);
+    choose("Option2", 5);
     click(find("Form1", "Image4"));
     EXPECT_TRUE(shown("Form3") && !shown("Form1"));
-    EXPECT_EQ(model(0) + "|" + model(6), "230 c0 f7|230 c6 f7");
-    EXPECT_EQ(find<QLabel>("Form3", "Label1")->text() + find<QLabel>("Form3", "Label9")->text(),
-              " 245480 min./ 8 hours");
+    EXPECT_EQ(model(0) + "|" + model(6) + "|" + header(), "230 c0 f7|230 c6 f7| 245|480 min./ 8 hours");
     click(find("Form3", "Image1"));
-    find<QRadioButton>("Form1", "Option1")->setChecked(true);
-    find<QComboBox>("Form1", "Combo1")->setCurrentIndex(0);
+    choose("Option1", 0);
     list().appendItem({"Switch", "5"});
     click(find("Form1", "Image4"));
-    EXPECT_EQ(model(3), "120 c3 f2");
-    EXPECT_EQ(find<QLabel>("Form3", "Label1")->text() + find<QLabel>("Form3", "Label9")->text(),
-              " 25015 min.");
+    EXPECT_EQ(model(3) + "|" + header(), "120 c3 f2| 250|15 min.");
 
     QFile::remove(dir.filePath(QStringLiteral("120.txt")));
     click(find("Form3", "Image1"));
@@ -84,9 +82,9 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
 // that reads like an item stays typed, also after the results and back.
 TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
     list().appendItem({"Router", "100"});
-    QLineEdit* edit = find<QComboBox>("Form1", "Combo1")->lineEdit();
+    QLineEdit* edit = runtime()->lineEdit();
     for (Qt::Key ending : {Qt::Key_unknown, Qt::Key_Tab, Qt::Key_Return}) {
-        find<QComboBox>("Form1", "Combo1")->setCurrentIndex(0);
+        runtime()->setCurrentIndex(0);
         list().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
         edit->setFocus();
@@ -109,33 +107,28 @@ TEST_F(LoadListTest, AScreenReaderChoosesThroughActionsAndReadsTheResults) {
     const auto act = [](QWidget* control, const QString& action) {
         QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
     };
+    const auto read = [](QWidget* control, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(control)->text(text);
+    };
     list().appendItem({"Router", " 245"});
-    QAccessibleInterface* volts230 =
-        QAccessible::queryAccessibleInterface(find<QRadioButton>("Form1", "Option2"));
+    QAccessibleInterface* volts230 = QAccessible::queryAccessibleInterface(find("Form1", "Option2"));
     EXPECT_EQ(volts230->relations(QAccessible::Label).value(0).first->text(QAccessible::Name), "Voltage");
-    act(find<QRadioButton>("Form1", "Option2"), QAccessibleActionInterface::toggleAction());
-    act(find<QComboBox>("Form1", "Combo1"), QAccessibleActionInterface::showMenuAction());
-    find<QComboBox>("Form1", "Combo1")
-        ->view()
-        ->setCurrentIndex(find<QComboBox>("Form1", "Combo1")->model()->index(2, 0));
-    act(find<QComboBox>("Form1", "Combo1"), QAccessibleActionInterface::pressAction());
+    act(find("Form1", "Option2"), QAccessibleActionInterface::toggleAction());
+    act(runtime(), QAccessibleActionInterface::showMenuAction());
+    runtime()->view()->setCurrentIndex(runtime()->model()->index(2, 0));
+    act(runtime(), QAccessibleActionInterface::pressAction());
     EXPECT_EQ(list().runtimeIndex(), 2);
     act(find("Form1", "Image4"), QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(shown("Form3"));
-    const auto read = [](QWidget* control, QAccessible::Text text) {
-        return QAccessible::queryAccessibleInterface(control)->text(text);
-    };
     EXPECT_EQ(read(info(3), QAccessible::Description), "230 c3 f4");
     // Screen readers find each control's place in the window from the control.
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&results());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&screens.results());
     for (int i = 0; i < window->childCount(); ++i)
         EXPECT_EQ(window->indexOfChild(window->child(i)), i);
-    EXPECT_EQ(read(find<QLabel>("Form3", "Label1"), QAccessible::Name) +
-                  read(find<QLabel>("Form3", "Label9"), QAccessible::Name),
-              " 24560 min./ 1 hour");
+    EXPECT_EQ(read(find("Form3", "Label1")) + read(find("Form3", "Label9")), " 24560 min./ 1 hour");
 }
 
-class ResultsTest : public ScreenTest {
+class ResultsTest : public SuggestionTest {
   protected:
     // At 230 V for "30 min.", class k proposes "QN 10k0", class 6 nothing.
     void SetUp() override {
@@ -145,23 +138,14 @@ class ResultsTest : public ScreenTest {
             table +=
                 "1-1000\tfree\tx\t" + (k < 6 ? "QN 10" + std::to_string(k) + "0" : "") + "\tx\tx\tx\tx\r\n";
         write_file("230.txt", table);
-        for (const char* volts : {"120", "230"})
-            write_file((std::string("prod") + volts + ".txt").c_str(),
-                       std::string("----------\r\nskipped\r\nQN Series\r\nBody ") + volts +
-                           "\r\n-------\r\n");
-        LoadListScreen& list = screens.loadList();
-        list.appendItem({"Server", "300"});
-        list.appendItem({"Switch", "45"});
-        find<QRadioButton>("Form1", "Option2")->setChecked(true);
-        find<QComboBox>("Form1", "Combo1")->setCurrentIndex(1);
+        for (std::string volts : {"120", "230"})
+            write_file(("prod" + volts + ".txt").c_str(),
+                       "----------\r\nskipped\r\nQN Series\r\nBody " + volts + "\r\n-------\r\n");
+        list().appendItem({"Server", "300"});
+        list().appendItem({"Switch", "45"});
+        choose("Option2", 1);
         click(find("Form1", "Image4"));
         ASSERT_TRUE(shown("Form3"));
-    }
-    ResultsScreen& results() { return screens.results(); }
-    InfoViewer& viewer() { return screens.infoViewer(); }
-    QWidget* info(int upsClass) { return find("Form3", "Image" + std::to_string(upsClass + 4)); }
-    QString model(int upsClass) {
-        return find<QLabel>("Form3", "res(" + std::to_string(upsClass) + ")")->text();
     }
 };
 
@@ -169,15 +153,13 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     for (int k = 0; k < 6; ++k) {
         click(info(k));
         ASSERT_TRUE(shown("Form5")) << k;
-        EXPECT_EQ(find<QLabel>("Form5", "Label2")->text() +
-                      find<QPlainTextEdit>("Form5", "Text1")->toPlainText(),
-                  model(k) + "QN Series\nBody 230\n");
-        EXPECT_TRUE(find<QPlainTextEdit>("Form5", "Text1")->isVisible() && shown("Form3"));
+        EXPECT_EQ(text("Form5", "Label2") + shownInfo(), model(k) + "QN Series\nBody 230\n");
+        EXPECT_TRUE(find("Form5", "Text1")->isVisible() && shown("Form3"));
     }
     // The voltage is read at each look-up; an empty model closes the viewer.
     find<QRadioButton>("Form1", "Option1")->setChecked(true);
     click(info(0));
-    EXPECT_EQ(find<QPlainTextEdit>("Form5", "Text1")->toPlainText(), "QN Series\nBody 120\n");
+    EXPECT_EQ(shownInfo(), "QN Series\nBody 120\n");
     click(info(6));
     EXPECT_FALSE(shown("Form5"));
     // Back and the window's close box close only the viewer.
@@ -185,13 +167,13 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     click(find("Form5", "Command2"));
     EXPECT_FALSE(shown("Form5"));
     click(info(1));
-    viewer().close();
+    screen("Form5").close();
     EXPECT_TRUE(!shown("Form5") && fakes.process.ends == 0);
     // A missing product file is named and the viewer stays empty.
     QFile::remove(dir.filePath(QStringLiteral("prod120.txt")));
     click(info(0));
     EXPECT_TRUE(messages().join("").contains("\"prod120.txt\"")) << messages().join("");
-    EXPECT_EQ(find<QPlainTextEdit>("Form5", "Text1")->toPlainText(), "");
+    EXPECT_EQ(shownInfo(), "");
 }
 
 TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
@@ -228,18 +210,17 @@ TEST_F(ResultsTest, AHungPrintServerNeitherFreezesTheWindowsNorPassesForSuccess)
     qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(server.serverPort()));
     DefaultPrinter printer;
     swapPlatform({&fakes.dialogs, &printer, &fakes.process});
-    QElapsedTimer since_tick;
-    qint64 longest_gap = 0;
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
     QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout,
-                     [&] { longest_gap = qMax(longest_gap, since_tick.restart()); });
+    QObject::connect(&ticks, &QTimer::timeout, [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
     ticks.start(10);
-    since_tick.start();
+    sinceTick.start();
     click(find("Form3", "Image12"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !messages().isEmpty(); }, 12000));
     qunsetenv("CUPS_SERVER");
     EXPECT_EQ(messages(), QStringList{"There was a problem printing to your printer."});
-    EXPECT_LT(longest_gap, 250);
+    EXPECT_LT(longestGap, 250);
 }
 
 } // namespace
