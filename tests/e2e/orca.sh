@@ -5,11 +5,15 @@
 # folder; speech goes to a transcript, one utterance a line, not to a speaker.
 # Usage: orca.sh SELECTOR_EXECUTABLE DATA_DIR
 set -euo pipefail
+if [ -z "${ORCA_INSIDE_X:-}" ]; then
+    export ORCA_INSIDE_X=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
 selector=$(realpath "$1")
 data=$(realpath "$2")
 work=$(mktemp -d)
 spoken=$work/spoken.txt
-xvfb= session= program=
+session= program=
 stop() { # TERM, then KILL after 2 s (Orca ignores TERM once its bus is gone)
     kill -TERM -- "$1" 2>/dev/null || return 0
     for _ in $(seq 20); do
@@ -22,7 +26,6 @@ cleanup() {
     [ -z "$program" ] || stop "$program"
     [ ! -s "$work/orca.pid" ] || stop "$(cat "$work/orca.pid")"
     [ -z "$session" ] || stop "-$session"
-    [ -z "$xvfb" ] || stop "$xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -57,15 +60,6 @@ GenericExecuteSynth "printf '%s\\\\n' \"\$DATA\" >> $spoken"
 GenericLanguage "en" "en" "utf-8"
 AddVoice "en" "MALE1" "en"
 EOF
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n 1 "$work/display")
 
 # A session bus with the accessibility bus on it, a window manager and Orca;
 # the session stays until this script ends it.
