@@ -9,4 +9,4 @@ cmake --build build-asan
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-asan
-ctest --output-on-failure --parallel "$(nproc)"
+ctest --output-on-failure --timeout 120 --parallel "$(nproc)"
