@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <iterator>
+#include <vector>
 
 #include "core/maker.h"
 #include "core/results_page.h"
@@ -18,6 +20,24 @@ namespace vellimar {
 namespace {
 
 const std::string SupportLine = "For customer support, call: " + MakerSupportTelephone;
+
+// Where each UPS class stands, in the order of the class table: its
+// information button, its caption and its proposed model.
+struct ClassPlace {
+    TwipsArea info;
+    TwipsArea caption;
+    TwipsArea model;
+};
+constexpr ClassPlace ClassPlaces[] = {
+    {{105, 420, 420, 435}, {555, 630, 2580, 255}, {555, 435, 4635, 225}},
+    {{105, 945, 420, 435}, {555, 1155, 4035, 285}, {555, 975, 4620, 255}},
+    {{105, 1485, 420, 435}, {555, 1710, 3870, 255}, {555, 1530, 4545, 255}},
+    {{105, 2010, 420, 435}, {540, 2220, 3060, 360}, {540, 2055, 4650, 255}},
+    {{90, 2715, 420, 435}, {540, 2925, 4185, 285}, {540, 2760, 4590, 255}},
+    {{90, 3255, 420, 435}, {570, 3480, 3930, 315}, {555, 3300, 4560, 255}},
+    {{90, 3765, 420, 435}, {540, 3990, 3240, 240}, {540, 3825, 4650, 255}},
+};
+static_assert(std::size(ClassPlaces) == UpsClassCount, "every UPS class has its place on the results screen");
 
 // The hint's run of spaces is just as wide as the information picture that
 // stands in it; its words are drawn a space's width clear of the picture on
@@ -59,33 +79,22 @@ ResultsScreen::ResultsScreen(Screens& screens)
     // stands 90 twips left and 45 up of the layout's place, where it would
     // cover the "b" of "button" and the tops of the support telephone number.
     // clang-format off
-    layOut(this, {
+    std::vector<LayoutRow> rows = {
         row::picture("Image13", Bitmap::Info, {3705, 4305, 420, 435}, "Information icon"),
         row::label("Label2", {120, 105, 675, 300}, "Total VA:"),
         row::label("Label1", {825, 105, 645, 270}).inFont(Font::Bold),
         row::label("Label3", {1620, 105, 1275, 330}, "Desired Runtime:"),
         row::label("Label9", {2910, 105, 2220, 255}).inFont(Font::Bold),
-        row::icon("Image4", Bitmap::Info, {105, 420, 420, 435}),
-        row::greyLabel("Label4", {555, 630, 2580, 255}).inFont(Font::Italic),
-        row::label("res(0)", {555, 435, 4635, 225}).inFont(Font::Bold),
-        row::icon("Image5", Bitmap::Info, {105, 945, 420, 435}),
-        row::greyLabel("Label5", {555, 1155, 4035, 285}).inFont(Font::Italic),
-        row::label("res(1)", {555, 975, 4620, 255}).inFont(Font::Bold),
-        row::icon("Image6", Bitmap::Info, {105, 1485, 420, 435}),
-        row::greyLabel("Label6", {555, 1710, 3870, 255}).inFont(Font::Italic),
-        row::label("res(2)", {555, 1530, 4545, 255}).inFont(Font::Bold),
-        row::icon("Image7", Bitmap::Info, {105, 2010, 420, 435}),
-        row::greyLabel("Label7", {540, 2220, 3060, 360}).inFont(Font::Italic),
-        row::label("res(3)", {540, 2055, 4650, 255}).inFont(Font::Bold),
-        row::icon("Image8", Bitmap::Info, {90, 2715, 420, 435}),
-        row::greyLabel("Label8", {540, 2925, 4185, 285}).inFont(Font::Italic),
-        row::label("res(4)", {540, 2760, 4590, 255}).inFont(Font::Bold),
-        row::icon("Image9", Bitmap::Info, {90, 3255, 420, 435}),
-        row::greyLabel("Label10", {570, 3480, 3930, 315}).inFont(Font::Italic),
-        row::label("res(5)", {555, 3300, 4560, 255}).inFont(Font::Bold),
-        row::icon("Image10", Bitmap::Info, {90, 3765, 420, 435}),
-        row::greyLabel("Label11", {540, 3990, 3240, 240}).inFont(Font::Italic),
-        row::label("res(6)", {540, 3825, 4650, 255}).inFont(Font::Bold),
+    };
+    for (int k = 0; k < UpsClassCount; ++k) {
+        const UpsClass& upsClass = UpsClasses[k];
+        const ClassPlace& place = ClassPlaces[k];
+        rows.push_back(row::icon(upsClass.info_button, Bitmap::Info, place.info));
+        rows.push_back(
+            row::greyLabel(upsClass.caption_label, place.caption, upsClass.caption).inFont(Font::Italic));
+        rows.push_back(row::label(upsClass.model_label, place.model).inFont(Font::Bold));
+    }
+    rows.insert(rows.end(), {
         row::label("Label18", {525, 2400, 3675, 225}, "(XL models offer expandible runtimes)")
             .inFont(Font::Italic),
         row::label("Label15", {60, 4455, 5145, 375},
@@ -106,12 +115,12 @@ ResultsScreen::ResultsScreen(Screens& screens)
         row::caption("Label12", {3930, 5460, 990, 225}, "Quit Selector"),
     });
     // clang-format on
+    layOut(this, rows);
     for (int k = 0; k < UpsClassCount; ++k) {
         modelLabels_[k] = control<QLabel>(this, UpsClasses[k].model_label);
         infoButtons_[k] = control<ImageButton>(this, UpsClasses[k].info_button);
-        const QString caption = QString::fromUtf8(UpsClasses[k].caption);
-        control<QLabel>(this, UpsClasses[k].caption_label)->setText(caption);
-        infoButtons_[k]->setCaption(QStringLiteral("Information about ") + caption);
+        infoButtons_[k]->setCaption(QStringLiteral("Information about ") +
+                                    QString::fromUtf8(UpsClasses[k].caption));
         connect(infoButtons_[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
     new HintAroundPicture(control<QLabel>(this, "Label15"), control<QWidget>(this, "Image13"));

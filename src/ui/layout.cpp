@@ -120,7 +120,7 @@ void clickThroughLabels(const QWidget* screen,
     }
 }
 
-void layOut(QWidget* screen, std::initializer_list<LayoutRow> rows) {
+void layOut(QWidget* screen, const std::vector<LayoutRow>& rows) {
     QWidget* previous = nullptr;
     for (const LayoutRow& row : rows) {
         QWidget* widget = make(screen, row);

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "ui/bitmaps.h"
 #include "ui/look.h"
@@ -119,7 +120,7 @@ inline LayoutRow textBox(const char* name, TwipsArea area, const char* text) {
 
 // Makes the controls of `rows` on `screen`, in table order: that order is
 // also the keyboard order and the stacking order (later rows lie above).
-void layOut(QWidget* screen, std::initializer_list<LayoutRow> rows);
+void layOut(QWidget* screen, const std::vector<LayoutRow>& rows);
 
 // Each label names the control beside it for screen readers.
 void labelControls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels);
