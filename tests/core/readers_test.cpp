@@ -70,7 +70,6 @@ TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
         {"/proc/self/mem", " could not be read: Input/output error.", 0},
         {scratch.write("a", "\xEF\xBB\xBF" + Longest + "\r" + Longest + "\n" + Longest), "", 0},
         {scratch.write("c", "a\r\n" + Over + "\r\nb"), too_long + "2" + bytes, 0},
-        {scratch.write("e", "\xEF\xBB\xBF" + Over), too_long + "1" + bytes, 0},
         {scratch.write("f", utf16(u"a\r\n", true) + Over + Over), too_long + "2" + bytes, 0},
         {scratch.path("zeros.txt"), too_long + "1" + bytes, 0},
         {"/proc/self/status", " cannot be used: it is larger than 100 bytes.", 100}, // size 0 to stat
@@ -214,9 +213,8 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
         if (bad)
             scratch.write("120.txt", bad->find_first_not_of(" \t\r\n") == std::string::npos ? *bad
                                      : record("1-100", "a") + "\r\n" + *bad + "\r\n" + record("1-100", "b"));
-        EXPECT_FALSE(matching_records(path, 50, records, error));
+        EXPECT_FALSE(matching_records(path, 50, records, error) || !records.empty());
         EXPECT_EQ(error, message);
-        EXPECT_TRUE(records.empty());
     }
 }
 
