@@ -41,7 +41,8 @@ TEST(Lines, EveryLineEndEndsALineInEveryEncoding) {
         {utf16(u"Acme,Big \u00C9,250\r\nB\U0001F600,x,1\rc\n", true),
          {"Acme,Big \xC3\x89,250", "B\xF0\x9F\x98\x80,x,1", "c"}},
         {utf16(u"Acme,\u20AC\r\n\U0001F600", false), {"Acme,\xE2\x82\xAC", "\xF0\x9F\x98\x80"}},
-        {utf16({0xD800, u'a', 0xDC00, 0}, true) + "x", {"\xEF\xBF\xBD" "a\xEF\xBF\xBD\0\xEF\xBF\xBD"s}}};
+        {utf16({0xD800, u'a', 0xDC00, 0, 0xD800}, true) + "x", // cut off within a pair, then within a unit
+         {"\xEF\xBF\xBD" "a\xEF\xBF\xBD\0\xEF\xBF\xBD\xEF\xBF\xBD"s}}};
     for (const auto& [content, expected] : cases)
         for (std::size_t block : {1, 2, 3, 5, 1 << 18}) {
             SCOPED_TRACE(::testing::Message() << content.substr(0, 20) << " / " << block);

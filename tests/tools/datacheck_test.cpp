@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../core/scratch.h"
 #include "core/product_info.h"
 #include "core/ups_classes.h"
 
@@ -61,10 +62,12 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
     const std::string model = "120.txt:2: warning: the model text \"";
     const std::pair<std::string, Strings> cases[] = {
         {GoodTable, {}}, {"\r\n \t\r\n", {"120.txt: the table has no records."}},
-        {replace_line(GoodTable, 3, "1-2500 hint"),
+        {replace_line(replace_line(GoodTable, 3, "1-2500 hint"), 4, "1-2500\th\tQN 1\t\t\t\t\t\tAfter 9"),
          {"120.txt:3: the record has 1 tab-separated fields; a record has eight: load band, hint and six "
           "models.",
           "120.txt:3: malformed record: it has no tab after the load band.",
+          "120.txt:4: the record has 9 tab-separated fields; a record has eight: load band, hint and six "
+          "models.",
           "120.txt:1: the load band 1-2500 has 6" + seven}},
         {replace_line(GoodTable, 8, "5000-2501\th\ta\tb\tc\td\te\tf"),
          {"120.txt:8: the load band \"5000-2501\" has its lower bound above its upper bound, so no total is "
@@ -148,6 +151,20 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
                                     "server.txt: the list names no model."}}};
     for (const auto& [list, findings] : cases)
         EXPECT_EQ(formatted(check_equipment_list(list, "server.txt")), findings) << list;
+}
+
+// A folder: every file once, in name order, one that cannot be opened as one
+// finding, and the families of each product file looked for.
+TEST(DataFolderCheck, EachFileOnceAndTheFamiliesOfEachProductFile) {
+    Scratch scratch;
+    scratch.write("prod120.txt", replace_line(good_products(), 4, "Korr - family"));
+    const std::vector<Finding> found = check_data_folder(scratch.dir.string());
+    ASSERT_EQ(found.size(), 8u);
+    EXPECT_EQ(found[0].message, "The data file \"" + scratch.path("120.txt") + "\" could not be opened: No "
+                                "such file or directory.");
+    EXPECT_EQ(found[4].file + found[4].message, scratch.path("prod120.txt") + "no section header line "
+                                                "contains the family \"Korr Pro\", so its models show an "
+                                                "empty description.");
 }
 
 } // namespace
