@@ -56,9 +56,8 @@ TEST(Lines, EveryLineEndEndsALineInEveryEncoding) {
         }
 }
 
-// A folder, a device, a missing file, one that fails to read, a line longer
-// than any data file has, and a product file too large to be one are
-// refused, naming the file, with the reason in English whatever the locale.
+// A folder, a device, a missing file, one that fails to read, a line longer than any data file has, and a
+// product file too large to be one are refused, naming the file, the reason in English whatever the locale.
 TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
     Scratch scratch;
     std::filesystem::create_directory(scratch.path("folder.txt"));
@@ -121,10 +120,9 @@ TEST(Lines, Utf8IsKeptAndAnythingElseIsReadAsWindows1252) {
         EXPECT_EQ(excerpt(raw, longest), shown) << raw;
 }
 
-// The picker lists one manufacturer per run of lines and, for one of them,
-// every line of it in the whole file: the manufacturer as written, the model
-// and the VA trimmed of spaces only. A line without two commas names no model.
-// A file that cannot be read to its end gives nothing but a message.
+// The picker lists one manufacturer per run of lines and, for one of them, every line of it in the whole
+// file: the manufacturer as written, the model and the VA trimmed of spaces only. A line without two
+// commas names no model. A file that cannot be read to its end gives nothing but a message.
 TEST(EquipmentList, RunsAndTheModelsOfOneManufacturerFromTheFile) {
     Scratch scratch;
     const std::string path = scratch.write(
@@ -182,10 +180,9 @@ TEST(RuntimeTable, RecordsWhoseBandHoldsTheTotalBothBoundsIncluded) {
     }
 }
 
-// A band is two plain numbers: what a lenient reading would quietly turn
-// into another band is a malformed record, reported with file and line even
-// after the matches; so is a line too long for a data file, no file, or a
-// table without a single record. An invisible character quoted is spelt out.
+// A band is two plain numbers: what a lenient reading would quietly turn into another band is a malformed
+// record, reported with file and line even after the matches; so is a line too long for a data file, no
+// file, or a table without a single record. An invisible character quoted is spelt out.
 TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
     Scratch scratch;
     const std::string path = scratch.path("120.txt"), file = "The runtime table \"" + path + "\"";

@@ -125,9 +125,8 @@ static ClassTexts shown(const std::string& field, const std::string& tag) {
     return models;
 }
 
-// The checks come first, in their order; then the table of the voltage is
-// read from the working directory and each class shows the field of the
-// runtime in its record (field 1 for a typed runtime).
+// The checks come first, in their order; then the table of the voltage is read from the working directory
+// and each class shows the field of the runtime in its record (field 1 for a typed runtime).
 TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
     Scratch scratch;
     scratch.write("120.txt", table("v120/"));

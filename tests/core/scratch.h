@@ -1,7 +1,6 @@
 #pragma once
-// What tests write: a fresh folder for their files, removed with them when the
-// test ends (the working directory, should the test enter it, is given back),
-// and runtime table records.
+// What tests write: a fresh folder for their files, removed with them when the test ends (the working
+// directory, should the test enter it, is given back), and runtime table records.
 #include <filesystem>
 #include <fstream>
 #include <string>

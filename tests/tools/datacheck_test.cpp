@@ -31,9 +31,8 @@ std::string band(const std::string& load_band) {
 // Lines 1-7 are "1-2500", lines 8-14 "2501-5000".
 const std::string GoodTable = band("1-2500") + band("2501-5000");
 
-// One section per family, plain Webline before the longer Weblines: lines
-// 2-5 hold the first section (Korr Pro), separator, skipped, header, body;
-// the header of family k (from 1) is line 4k.
+// One section per family, plain Webline before the longer Weblines: lines 2-5 hold the first section
+// (Korr Pro), separator, skipped, header, body; the header of family k (from 1) is line 4k.
 std::string good_products() {
     std::string products = "Free text\r\n";
     for (std::string_view key : FamilyKeys)
@@ -153,8 +152,8 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         EXPECT_EQ(formatted(check_equipment_list(list, "server.txt")), findings) << list;
 }
 
-// A folder: every file once, in name order, one that cannot be opened as one
-// finding, and the families of each product file looked for.
+// A folder: every file once, in name order, one that cannot be opened as one finding, and the families
+// of each product file looked for.
 TEST(DataFolderCheck, EachFileOnceAndTheFamiliesOfEachProductFile) {
     Scratch scratch;
     scratch.write("prod120.txt", replace_line(good_products(), 4, "Korr - family"));
