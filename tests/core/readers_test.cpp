@@ -83,8 +83,11 @@ TEST(Lines, FilesThatCannotBeUsedAreRefusedByName) {
         std::string_view line;
         std::string error;
         if (reader.open(path, error, largest)) {
-            while (reader.next(line)) {}
+            std::size_t given = 0;
+            while (reader.next(line))
+                ++given;
             error = reader.error();
+            EXPECT_EQ(given, reader.line_number()); // none given twice when reading stops short
         }
         EXPECT_EQ(error, reason.empty() ? "" : "The data file \"" + path + "\"" + reason);
         EXPECT_FALSE(reader.next(line) || reader.skip_to_line_containing("x"));

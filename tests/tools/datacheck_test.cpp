@@ -11,6 +11,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 using namespace std::string_literals;
+const std::string Over(MaxLineLength + 1, 'x');
 
 // clang-format off
 
@@ -61,6 +62,8 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
     const std::string model = "120.txt:2: warning: the model text \"";
     const std::pair<std::string, Strings> cases[] = {
         {GoodTable, {}}, {"\r\n \t\r\n", {"120.txt: the table has no records."}},
+        {GoodTable + Over,
+         {"120.txt: The data file \"120.txt\" cannot be used: line 15 is longer than 65536 bytes."}},
         {replace_line(replace_line(GoodTable, 3, "1-2500 hint"), 4, "1-2500\th\tQN 1\t\t\t\t\t\tAfter 9"),
          {"120.txt:3: the record has 1 tab-separated fields; a record has eight: load band, hint and six "
           "models.",
@@ -71,8 +74,8 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
         {replace_line(GoodTable, 8, "5000-2501\th\ta\tb\tc\td\te\tf"),
          {"120.txt:8: the load band \"5000-2501\" has its lower bound above its upper bound, so no total is "
           "in it.", "120.txt:9: the load band 2501-5000 has 6" + seven}},
-        {band("10-2500") + band("100-200") + band("2500-4999"), // each against the band reaching highest
-         {"120.txt:8: the load band 100-200 overlaps the band 10-2500 of line 1" + both,
+        {band("10-2500") + band("100-100") + band("2500-4999"), // each against the band reaching highest
+         {"120.txt:8: the load band 100-100 overlaps the band 10-2500 of line 1" + both,
           "120.txt:15: the load band 2500-4999 overlaps the band 10-2500 of line 1" + both,
           "120.txt:1: the totals 1 to 9 are in no load band (below this band)" + empty,
           "120.txt:15: the totals 5000 to 5000 are in no load band (above this band)" + empty}},
@@ -143,7 +146,7 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
         {good + "Acme,V 130,300\r\n",
          {"server.txt:4: the manufacturer \"Acme\" already has lines from line 1; keep a manufacturer's "
           "lines together, or it is listed twice."}},
-        {good + std::string(65537, 'x'),
+        {good + Over,
          {"server.txt: The data file \"server.txt\" cannot be used: line 4 is longer than 65536 bytes."}},
         {"no model here\r\n \r\n", {"server.txt:1: the line \"no model here" + no_commas,
                                     "server.txt:2: warning: blank line.",
