@@ -14,7 +14,7 @@ out=${SHOTS_OUT:-$root/docs}
 selector=$build/vellimar-ups-selector
 cd "$root/data"
 
-. "$root/tests/e2e/xdrive.sh"
+. "$root/tools/xdrive.sh"
 # A window manager, as on a desktop: it maximizes the information viewer.
 openbox >/dev/null 2>&1 &
 sleep 1

@@ -36,7 +36,7 @@ vellimar-datacheck 2>&1 | grep -q '^vellimar-datacheck: 0 errors, .* in "/usr/sh
 # Network Server, the first maker and model, Next, 60 minutes, Suggest a UPS.
 vellimar-ups-selector 2>"$work/stderr" &
 pid=$!
-. "$(dirname "$0")/xdrive.sh"
+. "$(dirname "$0")/../../tools/xdrive.sh"
 menu=$(window_of "Vellimar UPS Selector")
 click_twips "$menu" 2280 1500
 picker=$(window_of "Select Item Category")

@@ -31,7 +31,7 @@ unset QT_QPA_PLATFORM
 "$selector" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-. "$here/xdrive.sh"
+. "$here/../../tools/xdrive.sh"
 window=$(window_of "Vellimar UPS Selector")
 echo "window $window appeared"
 

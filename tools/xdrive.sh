@@ -1,4 +1,5 @@
-# Driving the real selector in an X server with xdotool; sourced by scripts.
+# Driving the real selector in an X server with xdotool; sourced by the
+# screenshot tool and the tests.
 
 window_of() { # title -> id of the visible window with that title, waiting up to 10 s
     local id=
