@@ -37,16 +37,13 @@ if not os.environ.get("DISPLAY"):  # -noreset: a server that resets refuses the 
                            sys.executable, os.path.abspath(__file__)] + sys.argv[1:])
 programs = {"selector": os.path.abspath(sys.argv[1]), "minimal": os.path.abspath(sys.argv[2])}
 workdir, runs = os.path.abspath(sys.argv[3]), int(sys.argv[4]) if len(sys.argv) > 4 else 20
-for program in programs.values():
-    one_run(program, workdir)  # warms the file cache
 results = {name: [] for name in programs}
-for _ in range(runs):  # alternately, so that a noisy moment hits both alike
+for _ in range(runs + 1):  # alternately, so a noisy moment hits both alike; the first warms the file cache
     for name, program in programs.items():
         results[name].append(one_run(program, workdir))
-median = {name: [statistics.median(r[i] for r in results[name]) for i in (0, 1)] for name in programs}
+median = {name: [statistics.median(r[i] for r in results[name][1:]) for i in (0, 1)] for name in programs}
 print(f"runs: {runs} each (median; window shown = visible window with the title found)")
-for name in programs:
-    print(f"{name}: window shown after {median[name][0] * 1000:.1f} ms, "
-          f"peak memory {median[name][1] / 1024:.1f} MiB")
+for name, (shown, memory) in median.items():
+    print(f"{name}: window shown after {shown * 1000:.1f} ms, peak memory {memory / 1024:.1f} MiB")
 print(f"ratio: time {median['selector'][0] / median['minimal'][0]:.2f}, "
       f"peak memory {median['selector'][1] / median['minimal'][1]:.2f}")
