@@ -104,17 +104,6 @@ TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
         EXPECT_EQ(list->verticalScrollBar()->value(), 0) << list->objectName();
 }
 
-// The pressed button gets the release wherever it is; only over it, it clicks.
-TEST_F(EntryTest, PressReleasedOffTheButtonDoesNotClick) {
-    startSelector();
-    auto* server = find<ImageButton>("Form6", "Image2");
-    QTest::mousePress(screen("Form6").windowHandle(), Qt::LeftButton, {}, server->geometry().center());
-    EXPECT_EQ(server->positionTwips(), QPoint(390, 1305));
-    QTest::mouseRelease(screen("Form6").windowHandle(), Qt::LeftButton, {},
-                        QPoint(5, screen("Form6").height() - 5));
-    EXPECT_TRUE(server->positionTwips() == QPoint(405, 1275) && !shown("Form2"));
-}
-
 TEST_F(EntryTest, ListsSortAsAReaderExpectsAndTheChosenModelIsAdded) {
     open();
     EXPECT_TRUE(messages().join("").contains("\"telecom.txt\"")); // no file yet
