@@ -57,8 +57,7 @@ class FakeProcess : public Process {
 struct FakePlatform {
     FakePlatform() : previous(swapPlatform({&dialogs, &printer, &process})) {}
     ~FakePlatform() { swapPlatform(previous); }
-    FakePlatform(const FakePlatform&) = delete;
-    FakePlatform& operator=(const FakePlatform&) = delete;
+    Q_DISABLE_COPY(FakePlatform)
 
     FakeDialogs dialogs;
     FakePrinter printer;
