@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The .deb installed with apt (root) and used from an empty folder, with the
-# data found through XDG_DATA_DIRS: both programs' help, version and manual
-# pages, the checker on the selector's folder, and a suggestion made in X.
-# Then the package, and whatever it brought in, is removed again.
+# The .deb installed with apt (root) and used from an empty folder, with the data found through
+# XDG_DATA_DIRS: both programs' help, version and manual pages, the checker on the selector's folder,
+# and a suggestion made in X. Then the package, and whatever it brought in, is removed again.
 # Usage: installed.sh BUILD_DIR
 set -euo pipefail
 if [ -z "${INSTALLED_INSIDE_X:-}" ]; then
@@ -34,8 +33,7 @@ done
 vellimar-datacheck 2>&1 | grep -q '^vellimar-datacheck: 0 errors, .* in "/usr/share/vellimar-ups-selector"'
 
 # Network Server, the first maker and model, Next, 60 minutes, Suggest a UPS.
-vellimar-ups-selector 2>"$work/stderr" &
-pid=$!
+vellimar-ups-selector 2>"$work/stderr" & pid=$!
 . "$(dirname "$0")/../../tools/xdrive.sh"
 menu=$(window_of "Vellimar UPS Selector")
 click_twips "$menu" 2280 1500

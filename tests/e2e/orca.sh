@@ -1,26 +1,24 @@
 #!/usr/bin/env bash
-# The typical run with keys only, as a blind user does it, with the screen
-# reader Orca listening; checks what Orca spoke. Everything runs apart from the
-# desktop: its own X server, D-Bus session, accessibility bus, HOME and runtime
-# folder; speech goes to a transcript, one utterance a line, not to a speaker.
+# The typical run with keys only, as a blind user does it, with the screen reader Orca listening;
+# checks what Orca spoke. Everything runs apart from the desktop: its own X server, D-Bus session,
+# accessibility bus, HOME and runtime folder; speech goes to a transcript, one utterance a line.
 # Usage: orca.sh SELECTOR_EXECUTABLE DATA_DIR
 set -euo pipefail
 if [ -z "${ORCA_INSIDE_X:-}" ]; then
     export ORCA_INSIDE_X=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
-selector=$(realpath "$1")
-data=$(realpath "$2")
-work=$(mktemp -d)
-spoken=$work/spoken.txt
-session= program=
+selector=$(realpath "$1") data=$(realpath "$2") work=$(mktemp -d)
+spoken=$work/spoken.txt session='' program=''
+within() { # SECONDS COMMAND...: whether COMMAND succeeds within that time, tried every 0.1 s
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done
+}
+gone() { ! kill -0 -- "$1" 2>/dev/null; }
 stop() { # TERM, then KILL after 2 s (Orca ignores TERM once its bus is gone)
     kill -TERM -- "$1" 2>/dev/null || return 0
-    for _ in $(seq 20); do
-        kill -0 -- "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    kill -KILL -- "$1" 2>/dev/null || true
+    within 2 gone "$1" || kill -KILL -- "$1" 2>/dev/null || true
 }
 cleanup() {
     [ -z "$program" ] || stop "$program"
@@ -29,26 +27,20 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    echo "--- what Orca said"
-    cat "$spoken"
-    exit 1
-}
+fail() { printf 'FAIL: %s\n--- what Orca said\n' "$*"; cat "$spoken"; exit 1; }
 
-# Orca does not start while another Orca of the same user runs: one run at
-# a time, and none beside a desktop's own Orca.
+# Orca does not start while another Orca of the same user runs: one run at a time, and none beside
+# a desktop's own Orca.
 touch "$spoken"
 exec 9>"${TMPDIR:-/tmp}/vellimar-orca-test.lock"
 flock -w 80 9 || fail "another run of this test holds the lock"
 ! pgrep -u "$(id -u)" -x orca >/dev/null || fail "an Orca of this user runs already"
 
-# Speech Dispatcher without a sound server: ALSA into a null device, and a
-# voice that appends each text to the transcript.
+# Speech Dispatcher without a sound server: ALSA into a null device, and a voice that appends each
+# text to the transcript.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS XDG_CONFIG_HOME XDG_DATA_HOME
-mkdir -p "$HOME/.config/speech-dispatcher/modules" "$work/run" "$work/prefs"
-chmod 700 "$work/run"
+mkdir -p "$HOME/.config/speech-dispatcher/modules" "$work/prefs" && mkdir -m 700 "$work/run"
 printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
 cat >"$HOME/.config/speech-dispatcher/speechd.conf" <<EOF
 AudioOutputMethod "alsa"
@@ -61,8 +53,8 @@ GenericLanguage "en" "en" "utf-8"
 AddVoice "en" "MALE1" "en"
 EOF
 
-# A session bus with the accessibility bus on it, a window manager and Orca;
-# the session stays until this script ends it.
+# A session bus with the accessibility bus on it, a window manager and Orca; the session stays until
+# this script ends it.
 setsid dbus-run-session -- sh -c '
     echo "$DBUS_SESSION_BUS_ADDRESS" >"$1/bus"
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
@@ -72,61 +64,38 @@ setsid dbus-run-session -- sh -c '
     exec sleep 120' sh "$work" >"$work/session.log" 2>&1 &
 session=$!
 
-lines() { wc -l <"$spoken"; }
-# Whether $2 is spoken after line $mark within $1 seconds.
-heard() {
-    local deadline=$((SECONDS + $1))
-    until tail -n +"$((mark + 1))" "$spoken" | grep -qF -- "$2"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
-# Waits until everything expected has been spoken after line $mark.
-expect() {
+since_mark() { tail -n +"$((mark + 1))" "$spoken"; }
+said() { since_mark | grep -qF -- "$1"; }
+expect() { # waits until each text has been spoken after line $mark
     local text
-    for text in "$@"; do
-        heard "${patience:-15}" "$text" || fail "after $key: not heard: $text"
-    done
+    for text in "$@"; do within "${patience:-15}" said "$text" || fail "after $key: not heard: $text"; done
 }
-# Presses a key (or types text:...) and waits for what it should make Orca say.
-press() {
-    key=$1
+press() { # a key (or text:...), then what it should make Orca say
+    key=$1 mark=$(wc -l <"$spoken")
     shift
-    mark=$(lines)
-    case $key in
-    text:*) xdotool type --delay 100 "${key#text:}" ;;
-    *) xdotool key "$key" ;;
-    esac
+    case $key in text:*) xdotool type --delay 100 "${key#text:}" ;; *) xdotool key "$key" ;; esac
     if [ $# -gt 0 ]; then expect "$@"; else sleep 0.5; fi
 }
 
 mark=0 key="starting Orca"
 expect "Screen reader on."
 # The window manager up, so that the selector's window is activated.
-for _ in $(seq 100); do
-    xdotool get_num_desktops >/dev/null 2>&1 && break
-    sleep 0.1
-done
+within 10 xdotool get_num_desktops >/dev/null 2>&1 || true
 key="starting the selector"
-start() {
-    (cd "$data" && DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus") exec "$selector") &
-    program=$!
-}
+start() { (cd "$data" && DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus") exec "$selector") & program=$!; }
 start
-# On a busy machine Orca now and then misses a selector that starts while it
-# settles: then the selector starts once more.
-if ! heard 30 "Vellimar UPS Selector frame"; then
+# On a busy machine Orca now and then misses a selector that starts while it settles: then the
+# selector starts once more.
+if ! within 30 said "Vellimar UPS Selector frame"; then
     echo "The selector was not announced in 30 s; starting it again"
-    stop "$program"
-    wait "$program" || true
-    start
+    stop "$program"; wait "$program" || true; start
 fi
 patience=40 expect "Vellimar UPS Selector frame" "Category menu." "Select type of equipment to protect:"
 # No button has the keyboard until the first Tab, which goes to the first one.
 press Tab "General Computer / Workstation push button"
 
-# The estimator, every control of it, and back; a button acts on Return once
-# the keyboard has moved the focus.
+# The estimator, every control of it, and back; a button acts on Return once the keyboard has moved
+# the focus.
 press Tab "Network Server push button"
 press shift+Tab "General Computer / Workstation push button"
 press Return "General Computer frame" "General computer estimator." "Select general computer components:"
@@ -146,14 +115,14 @@ press Down "15 min."
 press Down "30 min."
 press Down "60 min./ 1 hour"
 press Tab "Voltage" "120 Volt" "selected radio button"
-[ "$(tail -n +"$((mark + 1))" "$spoken" | grep -c "120 Volt")" = 1 ] || fail "120 Volt read more than once"
+[ "$(since_mark | grep -c "120 Volt")" = 1 ] || fail "120 Volt read more than once"
 press Down "230 Volt" "selected radio button"
 press Tab "Add Another Item push button"
 press Tab "Start Over push button"
 press Tab "Suggest a UPS push button"
 
-# The models of the seven classes: field 5 of the records of 230.txt whose
-# load band holds 450 VA, and the class captions in screen order.
+# The models of the seven classes: field 5 of the records of 230.txt whose load band holds 450 VA,
+# and the class captions in screen order.
 mapfile -t models < <(awk -F'\t' '{ sub(/\r$/, ""); split($1, band, "-") }
                                  band[1] <= 450 && 450 <= band[2] { print $5 }' "$data/230.txt")
 captions=("Basic battery backup only" "Basic battery backup with standard interface port"
@@ -161,11 +130,10 @@ captions=("Basic battery backup only" "Basic battery backup with standard interf
     "Line interactive with smart interface port; rackmountable" "On-line UPS with smart interface port"
     "Corehall UPS with smart interface port")
 [ ${#models[@]} = 7 ] || fail "230.txt holds ${#models[@]} records for 450 VA, not 7"
-heard_model() { echo "${models[$1]:-No model}"; }
 press Return "Selector Results frame" "Suggested models" \
-    "Information about ${captions[0]} push button" "$(heard_model 0)"
+    "Information about ${captions[0]} push button" "${models[0]:-No model}"
 for k in 1 2 3 4 5 6; do
-    press Tab "Information about ${captions[$k]} push button" "$(heard_model "$k")"
+    press Tab "Information about ${captions[$k]} push button" "${models[$k]:-No model}"
 done
 # The header line in flat review: its top line, read.
 press Insert+KP_Home "Total VA:" "450" "Desired Runtime:" "60 min./ 1 hour"
@@ -174,9 +142,9 @@ press KP_Subtract "Leaving flat review."
 for _ in 1 2; do press shift+Tab; done
 press shift+Tab "Information about ${captions[3]} push button" "${models[3]}"
 press Return "Information Viewer frame" "Product information for this model:" "text"
-# The text read is the first line of a section of prod230.txt (Orca ends it
-# with a full stop); Down reads the next.
-first=$(tail -n +"$((mark + 1))" "$spoken" | grep -A1 -F "text" | tail -n 1)
+# The text read is the first line of a section of prod230.txt (Orca ends it with a full stop); Down
+# reads the next.
+first=$(since_mark | grep -A1 -F "text" | tail -n 1)
 second=$(tr -d '\r' <"$data/prod230.txt" | grep -xF -A1 -- "${first%.}" | sed -n 2p)
 [ -n "$second" ] || fail "the viewer's text was not read: $first"
 press Down "${second:0:40}"
@@ -187,20 +155,14 @@ for _ in 1 2 3 4 5; do press Tab; done
 press Tab "Quit Selector push button"
 key="Quit Selector"
 xdotool key Return
-for _ in $(seq 100); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the selector still runs 10 s after Quit Selector"
+within 10 gone "$program" || fail "the selector still runs 10 s after Quit Selector"
 status=0
 wait "$program" || status=$?
-program=
+program=''
 [ $status = 0 ] || fail "the selector ended with status $status"
 
 # A control without a name would be read by its role alone.
 roles='push button|text|list|combo box|editable combo box|frame|dialog|alert|label|check box|image'
-if grep -Ex "($roles)\.?" "$spoken"; then
-    fail "a control spoken without a name"
-fi
+! grep -Ex "($roles)\.?" "$spoken" || fail "a control spoken without a name"
 cat "$spoken"
 echo PASS

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The .deb the build makes, as Debian's checks see it: no lintian error or
-# warning, its desktop entry and AppStream metadata valid as installed, what
-# it needs and suggests stated. Usage: package.sh BUILD_DIR
+# The .deb the build makes, as Debian's checks see it: no lintian error or warning, its desktop entry
+# and AppStream metadata valid as installed, what it needs and suggests stated. Usage: package.sh BUILD_DIR
 set -euo pipefail
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

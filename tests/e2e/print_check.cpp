@@ -1,7 +1,6 @@
-// Prints on the real default printer as the screens do (the results page, or
-// a long text from the information viewer), writes the messages the user
-// would see to standard output once the job is done, and lays the printed
-// text out into COPY.pdf on the printer's paper, for the test to read back.
+// Prints on the real default printer as the screens do (the results page, or a long text from the
+// information viewer), writes the messages the user would see to standard output once the job is done,
+// and lays the printed text out into COPY.pdf on the printer's paper, for the test to read back.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPdfWriter>
@@ -21,11 +20,8 @@
 
 using namespace vellimar;
 
-namespace {
-
 // Passes each job on to the real printer and keeps its text.
-class KeepingPrinter : public Printer {
-  public:
+struct KeepingPrinter : Printer {
     bool print(const QString& text, const QString& title) override {
         printed = text;
         return real.print(text, title);
@@ -33,8 +29,6 @@ class KeepingPrinter : public Printer {
     DefaultPrinter real;
     QString printed;
 };
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

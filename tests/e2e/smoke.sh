@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# The real programs. Their command lines first, with no display (a program
-# that tried to open a window would fail): help on standard output, the
-# version, a wrong option refused with the usage on standard error. Then the
-# selector in X from the data folder: its category menu appears, and closing
-# it as a window manager would ends the process (status 0) at once.
+# The real programs. Their command lines first, with no display (a program that tried to open a window
+# would fail): help on standard output, the version, a wrong option refused with the usage on standard
+# error. Then the selector in X from the data folder: its category menu appears, and closing it as a
+# window manager would ends the process (status 0) at once.
 # Usage: smoke.sh SELECTOR_EXECUTABLE DATA_DIR DATACHECK_EXECUTABLE VERSION
 set -euo pipefail
+unset QT_QPA_PLATFORM
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
+    unset DISPLAY
     for program in "$1" "$3"; do
         name=$(basename "$program")
-        DISPLAY= "$program" --help 2>/dev/null | grep -q "^Usage: $name \[options\]"
-        [ "$(DISPLAY= "$program" --version 2>&1)" = "$name $4" ]
-        errors=$(DISPLAY= "$program" --bogus 2>&1 >/dev/null; echo "status $?")
+        "$program" --help 2>/dev/null | grep -q "^Usage: $name \[options\]"
+        [ "$("$program" --version 2>&1)" = "$name $4" ]
+        errors=$("$program" --bogus 2>&1 >/dev/null; echo "status $?")
         grep -qz "Unknown option 'bogus'.*Usage: $name .*status 2" <<<"$errors"
     done
-    [ "$(DISPLAY= "$1" extra 2>/dev/null; echo $?) $("$3" "$3" 2>/dev/null; echo $?)" = "2 2" ] # no such arguments
+    [ "$("$1" extra 2>/dev/null; echo $?) $("$3" "$3" 2>/dev/null; echo $?)" = "2 2" ] # no such arguments
     # Without a folder the checker checks the one the selector would read.
     share=$(mktemp -d) && ln -s "$2" "$share/vellimar-ups-selector"
     [ "$(cd / && XDG_DATA_DIRS=$share "$3" 2>&1 >/dev/null)" = \
@@ -23,18 +24,13 @@ if [ -z "${SMOKE_INSIDE_X:-}" ]; then
     export SMOKE_INSIDE_X=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
-selector=$1
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$2"
-unset QT_QPA_PLATFORM
-
-"$selector" &
-pid=$!
+"$1" & pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 . "$here/../../tools/xdrive.sh"
 window=$(window_of "Vellimar UPS Selector")
 echo "window $window appeared"
-
 /usr/bin/python3 "$here/x11_close.py" "$window" # Debian's, with python3-xlib
 start=$(date +%s%N)
 timeout 1 tail --pid="$pid" -f /dev/null ||

@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""Asks an X11 window to close, as a window manager's close button does:
-sends it a WM_DELETE_WINDOW client message. Usage: x11_close.py WINDOW_ID"""
+"""Asks X11 window WINDOW_ID to close as a window manager's close button does: WM_DELETE_WINDOW."""
 import sys
 
 from Xlib import X, display, protocol
