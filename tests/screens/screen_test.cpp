@@ -1,6 +1,7 @@
 #include "screen_test.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace vellimar {
 
@@ -31,20 +32,14 @@ QStringList ScreenTest::messages() const {
 }
 
 QWidget& ScreenTest::screen(const char* form) {
-    switch (form[4]) { // touching a screen makes it, so only the one asked for
-    case '1':
-        return screens.loadList();
-    case '2':
-        return screens.modelPicker();
-    case '3':
-        return screens.results();
-    case '4':
-        return screens.computerEstimator();
-    case '5':
-        return screens.infoViewer();
-    default:
-        return screens.categoryMenu();
-    }
+    // Touching a screen makes it, so only the one asked for is touched.
+    const std::function<QWidget&()> all[] = {[this]() -> QWidget& { return screens.loadList(); },
+                                             [this]() -> QWidget& { return screens.modelPicker(); },
+                                             [this]() -> QWidget& { return screens.results(); },
+                                             [this]() -> QWidget& { return screens.computerEstimator(); },
+                                             [this]() -> QWidget& { return screens.infoViewer(); },
+                                             [this]() -> QWidget& { return screens.categoryMenu(); }};
+    return all[form[4] - '1']();
 }
 
 namespace {
