@@ -11,14 +11,12 @@ std::int64_t running_total(const std::vector<std::string>& va_texts) {
     return total;
 }
 
-void LoadList::append(const std::string& description, const std::string& va_text) {
-    descriptions_.push_back(description);
+void LoadList::append(const std::string& va_text) {
     va_texts_.push_back(va_text);
 }
 
 void LoadList::clear() {
     va_texts_.clear();
-    descriptions_.clear();
 }
 
 } // namespace vellimar

@@ -1,6 +1,7 @@
 #pragma once
-// The load list: the items one UPS is to protect, each a description and a
-// load held as text, and their total.
+// The load list: the loads of the items one UPS is to protect, each held as
+// the text it was given in, and their total. (The screen lists the items'
+// descriptions.)
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,15 +16,13 @@ std::int64_t running_total(const std::vector<std::string>& va_texts);
 
 class LoadList {
   public:
-    // Appends one item last; identical items are separate items.
-    void append(const std::string& description, const std::string& va_text);
+    // Appends one item's load last; identical items are separate items.
+    void append(const std::string& va_text);
     void clear();
 
     std::int64_t total() const { return running_total(va_texts_); }
 
   private:
-    // Always of equal length: entry i of one belongs to entry i of the other.
-    std::vector<std::string> descriptions_;
     std::vector<std::string> va_texts_;
 };
 

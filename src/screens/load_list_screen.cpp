@@ -96,7 +96,7 @@ LoadListScreen::LoadListScreen(Screens& screens)
 }
 
 void LoadListScreen::appendItem(const LoadItem& item) {
-    items_.append(item.description, item.va_text);
+    items_.append(item.va_text);
     itemList_->addItem(QString::fromStdString(item.description));
     vaList_->addItem(QString::fromStdString(item.va_text));
     updateTotal();

@@ -94,13 +94,15 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
                 controls << control;
         return controls;
     };
-    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form5"}) {
+    // Hidden controls (the VA lists, the total box) are never among them.
+    for (auto [form, stops] :
+         {std::pair{"Form6", 8}, {"Form1", 8}, {"Form2", 5}, {"Form4", 13}, {"Form5", 2}}) {
         const QWidgetList order = laidOut(form);
         QWidgetList walked;
         for (QWidget* at = order.value(0); at && walked.size() < order.size(); at = at->nextInFocusChain())
             if (order.contains(at))
                 walked << at;
-        EXPECT_TRUE(order.size() > 1 && walked == order) << form;
+        EXPECT_TRUE(order.size() == stops && walked == order) << form;
     }
     // Shown from the keyboard, the first control has the keyboard; after a click, none until Tab.
     for (const char* form : {"Form6", "Form1", "Form2", "Form4"}) {
@@ -148,6 +150,8 @@ TEST_F(AllScreens, ClickingTheTextBesideAnOptionOrTickBoxClicksIt) {
     for (const auto& [form, label, name] : labels) {
         click(find(form, label));
         EXPECT_TRUE(find(form, name)->property("checked").toBool() && find(form, name)->hasFocus()) << label;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(find(form, name))->text(QAccessible::Name),
+                  text(form, label));
     }
 }
 
@@ -205,6 +209,29 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
         EXPECT_EQ(screen(form).objectName() + " " + screen(form).windowTitle(), QString(form) + " " + title);
         EXPECT_EQ(shown_labels.join("|"), labels);
         EXPECT_EQ(shown_tips.join("|"), tips);
+    }
+    // An image button is named, for screen readers, by the caption laid over it.
+    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form3"})
+        for (const ImageButton* button : screen(form).findChildren<ImageButton*>()) {
+            QStringList captions;
+            for (const QLabel* label : screen(form).findChildren<QLabel*>())
+                if (label->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+                    label->geometry().intersects(button->geometry()))
+                    captions << label->text();
+            EXPECT_TRUE(captions.isEmpty() || button->accessibleName() == captions.join(' ').simplified())
+                << button->accessibleName();
+        }
+    // One control in each of the layout's fonts.
+    for (auto [form, name, font] : {std::tuple{"Form3", "Label2", "MS Sans Serif 11"},
+                                    {"Form3", "Label1", "MS Sans Serif 11 bold"},
+                                    {"Form3", "Label4", "MS Sans Serif 11 italic"},
+                                    {"Form6", "Label7", "MS Sans Serif 13 bold"},
+                                    {"Form1", "Label1", "Arial 11"},
+                                    {"Form5", "Text1", "Arial 13"}}) {
+        const QFont shown = find(form, name)->font();
+        EXPECT_EQ(shown.family() + " " + QString::number(shown.pixelSize()) + (shown.bold() ? " bold" : "") +
+                      (shown.italic() ? " italic" : ""),
+                  font);
     }
     EXPECT_EQ(QGuiApplication::desktopFileName() + "|" + QFont::substitute(QStringLiteral("MS Sans Serif")) +
                   "|" + QFontInfo(QMessageBox().font()).family(),

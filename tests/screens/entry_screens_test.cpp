@@ -46,6 +46,7 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
                   (QStringList{QStringLiteral("Maker ") + key, first, second}));
         screen("Form2").hide();
     }
+    screen("Form1").hide();
     click(find("Form6", "Image6"));
     EXPECT_TRUE(shown("Form1") && !shown("Form6"));
     click(find("Form6", "Image1"));
