@@ -8,44 +8,37 @@ namespace {
 using AllScreens = ScreenTest;
 
 TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
-    // Screen, button, its caption; initial, pressed and release positions:
-    // one of each size, and those whose release position is not the first.
+    // Screen, button, its caption; initial, pressed and release positions: one of each size, those whose
+    // release position is not the first, and the help and information icons, which never move.
+    // clang-format off
     const std::tuple<const char*, const char*, const char*, QPoint, QPoint, QPoint> cases[] = {
         {"Form6", "Image8", "Label8", {405, 3675}, {390, 3705}, {405, 3675}},
         {"Form2", "Image7", "Label5", {1920, 4800}, {1905, 4830}, {1920, 4800}},
         {"Form1", "Image4", "Label3", {2790, 3765}, {2760, 3805}, {2775, 3765}},
         {"Form3", "Image12", "Label14", {1905, 5310}, {1905, 5340}, {1920, 5310}},
-    };
-    for (const auto& [form, name, caption_name, initial, pressed, released] : cases) {
-        SCOPED_TRACE(std::string(form) + "." + name);
+        {"Form6", "Image7", "Image7", {4050, 15}, {4050, 15}, {4050, 15}},
+        {"Form3", "Image4", "Image4", {105, 420}, {105, 420}, {105, 420}}};
+    // clang-format on
+    for (const auto& [form, name, captionName, initial, pressed, released] : cases) {
         auto* button = find<ImageButton>(form, name);
-        QWidget* caption = find(form, caption_name);
-        const QRect caption_place = caption->geometry();
-        EXPECT_EQ(button->positionTwips(), initial);
-        // Any mouse button, on the picture or on its caption.
-        press(button, Qt::RightButton);
-        EXPECT_EQ(button->positionTwips(), pressed);
-        release(button, Qt::RightButton);
-        EXPECT_EQ(button->positionTwips(), released);
-        press(caption, Qt::MiddleButton);
-        EXPECT_EQ(button->positionTwips(), pressed);
-        EXPECT_EQ(caption->geometry(), caption_place);
-        release(caption, Qt::MiddleButton);
-        EXPECT_TRUE(button->positionTwips() == released && !button->isDown());
+        QWidget* caption = find(form, captionName);
+        const QRect captionPlace = caption->geometry();
+        QList<QPoint> seen{button->positionTwips()};
+        // Any mouse button, on the picture or on its caption, which stays where it is.
+        press(button, Qt::RightButton), seen << button->positionTwips();
+        release(button, Qt::RightButton), seen << button->positionTwips();
+        press(caption, Qt::MiddleButton), seen << button->positionTwips();
+        EXPECT_EQ(caption->geometry(), captionPlace) << name;
+        release(caption, Qt::MiddleButton), seen << button->positionTwips();
+        EXPECT_EQ(seen, (QList<QPoint>{initial, pressed, released, pressed, released}))
+            << form << "." << name;
+        EXPECT_FALSE(button->isDown()) << name;
     }
     // Released off the button, a press does not click (the picker would say it lacks its file).
     auto* server = find<ImageButton>("Form6", "Image2");
     press(server);
     QTest::mouseRelease(screen("Form6").windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(server->positionTwips(), QPoint(405, 1275));
-    // The help and information icons never move.
-    for (auto [form, icon] : {std::pair{"Form6", "Image7"}, {"Form3", "Image4"}}) {
-        auto* button = find<ImageButton>(form, icon);
-        const QPoint before = button->positionTwips();
-        press(button, Qt::RightButton);
-        EXPECT_EQ(button->positionTwips(), before) << form << "." << icon;
-        release(button, Qt::RightButton);
-    }
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 }
 
@@ -222,17 +215,16 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
                 << button->accessibleName();
         }
     // One control in each of the layout's fonts.
+    // clang-format off
     for (auto [form, name, font] : {std::tuple{"Form3", "Label2", "MS Sans Serif 11"},
-                                    {"Form3", "Label1", "MS Sans Serif 11 bold"},
-                                    {"Form3", "Label4", "MS Sans Serif 11 italic"},
-                                    {"Form6", "Label7", "MS Sans Serif 13 bold"},
-                                    {"Form1", "Label1", "Arial 11"},
-                                    {"Form5", "Text1", "Arial 13"}}) {
+             {"Form3", "Label1", "MS Sans Serif 11 bold"}, {"Form3", "Label4", "MS Sans Serif 11 italic"},
+             {"Form6", "Label7", "MS Sans Serif 13 bold"}, {"Form1", "Label1", "Arial 11"},
+             {"Form5", "Text1", "Arial 13"}}) {
         const QFont shown = find(form, name)->font();
         EXPECT_EQ(shown.family() + " " + QString::number(shown.pixelSize()) + (shown.bold() ? " bold" : "") +
-                      (shown.italic() ? " italic" : ""),
-                  font);
+                  (shown.italic() ? " italic" : ""), font);
     }
+    // clang-format on
     EXPECT_EQ(QGuiApplication::desktopFileName() + "|" + QFont::substitute(QStringLiteral("MS Sans Serif")) +
                   "|" + QFontInfo(QMessageBox().font()).family(),
               "com.vellimar.UpsSelector|liberation sans|Liberation Sans");

@@ -8,8 +8,28 @@
 namespace vellimar {
 namespace {
 
+// Seven records for 0-5000, each field naming voltage, class and field, but at 230 V for "30 min.", where
+// class k proposes "QN 10k0" and class 6 nothing; for each voltage, a product file of one section.
 class SuggestionTest : public ScreenTest {
   protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        for (std::string volts : {"120", "230"}) {
+            std::string table;
+            for (int k = 0; k < 7; ++k) {
+                table += "0-5000";
+                for (int field = 1; field < 8; ++field)
+                    table += "\t" + (volts == "230" && field == 3
+                                         ? (k < 6 ? "QN 10" + std::to_string(k) + "0" : "")
+                                         : volts + " c" + std::to_string(k) + " f" + std::to_string(field));
+                table += "\r\n";
+            }
+            write_file((volts + ".txt").c_str(), table);
+            write_file(("prod" + volts + ".txt").c_str(),
+                       "----------\r\nskipped\r\nQN Series\r\nBody " + volts + "\r\n-------\r\n");
+        }
+        list().show();
+    }
     LoadListScreen& list() { return screens.loadList(); }
     QComboBox* runtime() { return find<QComboBox>("Form1", "Combo1"); }
     // The voltage option ("Option1" 120 V, "Option2" 230 V) and the runtime item.
@@ -22,25 +42,7 @@ class SuggestionTest : public ScreenTest {
     QString header() { return text("Form3", "Label1") + "|" + text("Form3", "Label9"); }
     QString shownInfo() { return find<QPlainTextEdit>("Form5", "Text1")->toPlainText(); }
 };
-
-// Seven records for 0-5000, each field naming voltage, class and field.
-class LoadListTest : public SuggestionTest {
-  protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        for (std::string volts : {"120", "230"}) {
-            std::string table;
-            for (int k = 0; k < 7; ++k) {
-                table += "0-5000";
-                for (int field = 1; field < 8; ++field)
-                    table += "\t" + volts + " c" + std::to_string(k) + " f" + std::to_string(field);
-                table += "\r\n";
-            }
-            write_file((volts + ".txt").c_str(), table);
-        }
-        list().show();
-    }
-};
+using LoadListTest = SuggestionTest;
 
 TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
     EXPECT_EQ(list().totalText(), "0");
@@ -131,19 +133,11 @@ TEST_F(LoadListTest, AScreenReaderChoosesThroughActionsAndReadsTheResults) {
     EXPECT_EQ(read(find("Form3", "Label1")) + read(find("Form3", "Label9")), " 24560 min./ 1 hour");
 }
 
+// Two items, 345 VA, at 230 V for "30 min.".
 class ResultsTest : public SuggestionTest {
   protected:
-    // At 230 V for "30 min.", class k proposes "QN 10k0", class 6 nothing.
     void SetUp() override {
-        ScreenTest::SetUp();
-        std::string table;
-        for (int k = 0; k < 7; ++k)
-            table +=
-                "1-1000\tfree\tx\t" + (k < 6 ? "QN 10" + std::to_string(k) + "0" : "") + "\tx\tx\tx\tx\r\n";
-        write_file("230.txt", table);
-        for (std::string volts : {"120", "230"})
-            write_file(("prod" + volts + ".txt").c_str(),
-                       "----------\r\nskipped\r\nQN Series\r\nBody " + volts + "\r\n-------\r\n");
+        SuggestionTest::SetUp();
         list().appendItem({"Server", "300"});
         list().appendItem({"Switch", "45"});
         choose("Option2", 1);
