@@ -9,7 +9,7 @@ import subprocess
 import sys
 import time
 
-CLOSE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e", "x11_close.py")
+CLOSE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "x11_close.py")
 
 
 def one_run(program, workdir):

@@ -31,7 +31,7 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 . "$here/../../tools/xdrive.sh"
 window=$(window_of "Vellimar UPS Selector")
 echo "window $window appeared"
-/usr/bin/python3 "$here/x11_close.py" "$window" # Debian's, with python3-xlib
+/usr/bin/python3 "$here/../../tools/x11_close.py" "$window" # Debian's, with python3-xlib
 start=$(date +%s%N)
 timeout 1 tail --pid="$pid" -f /dev/null ||
     { echo "FAIL: the selector was still running a second after its window was closed"; exit 1; }

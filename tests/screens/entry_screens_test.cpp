@@ -33,11 +33,12 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     EXPECT_EQ(fakes.dialogs.prompts, QStringList(2, "Enter VA Rating:|Specify VA"));
 
     // "Other" first: the categories after it must restore the maker prompts.
+    const char *maker = "1. Select Manufacturer:", *model = "2. Select Model:";
     const std::tuple<const char*, const char*, const char*, const char*> pickers[] = {
         {"Image5", "other", "1. Select device:", "2. Select type:"},
-        {"Image2", "server", "1. Select Manufacturer:", "2. Select Model:"},
-        {"Image3", "network", "1. Select Manufacturer:", "2. Select Model:"},
-        {"Image4", "telecom", "1. Select Manufacturer:", "2. Select Model:"}};
+        {"Image2", "server", maker, model},
+        {"Image3", "network", maker, model},
+        {"Image4", "telecom", maker, model}};
     for (auto [button, key, first, second] : pickers) {
         write_file((std::string(key) + ".txt").c_str(), std::string("Maker ") + key + ",M,1\r\n");
         click(find("Form6", button));

@@ -74,10 +74,9 @@ bool shown(const char* name) {
 }
 
 QStringList ScreenTest::items(const char* form, const char* name) {
-    const auto* list = find<QListWidget>(form, name);
     QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
+    for (const QListWidgetItem* item : find<QListWidget>(form, name)->findItems("*", Qt::MatchWildcard))
+        texts << item->text();
     return texts;
 }
 
