@@ -147,30 +147,30 @@ TEST_F(AllScreens, ClickingTheTextBesideAnOptionOrTickBoxClicksIt) {
 }
 
 TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
-    // Each screen's title, its labels and the controls with a tooltip, in layout order.
+    // Each screen's title and description, its labels and the controls with a tooltip, in layout order.
     // clang-format off
     const std::tuple<const char*, const char*, const char*, const char*> texts[] = {
-        {"Form6", "Vellimar UPS Selector",
+        {"Form6", "Vellimar UPS Selector|Category menu. Select type of equipment to protect:",
          "Label7:Select type of equipment to protect:|Label1:General Computer / Workstation|"
          "Label2:Network Server|Label3:Networking Equipment|Label4:Telecommunications Equipment|"
          "Label5:Other Electronic Equipment|Label8:Enter Your Own VA|Label6:Main Menu", "Image7:Help"},
-        {"Form1", "Vellimar UPS Selector",
+        {"Form1", "Vellimar UPS Selector|Load list",
          "Label10:For more information:|Label9:(800) 555-0147|Label11:www.vellimar.example|"
          "Label7:List of items to protect:|Label5:120 Volt|Label6:230 Volt|Label4:Total VA:|"
          "Label1: Add Another|Label8:Item|Label2:Start Over|Label3:Suggest a UPS",
          "List1:Items to be protected by single UPS|Combo1:How long you want the UPS to provide power|"
          "Image2:Add Another Item to List|Image3:Clear List|Image4:Suggest a UPS based on total VA above|"
          "Image6:Help"},
-        {"Form2", "Select Item Category",
+        {"Form2", "Select Item Category|Model picker",
          "Label2:1. Select Manufacturer:|Label3:2. Select Model:|Label1:Label1|Label6:Cancel|Label5:Next|"
          "Label4: Different Category",
          "Image5:Cancel|Image7:Add selected item to list|Image8:Pick a different category of items"},
-        {"Form4", "General Computer",
+        {"Form4", "General Computer|General computer estimator. Select general computer components:",
          "Label4:Select general computer components:|Label5:CD-ROM|Label6:Modem|Label7:Speakers|"
          "Label8:Scanner|Label9:External Drive (Zip, Jaz, etc)|Label3:Other Device VA:|Label2:Cancel|"
          "Label1: Add This System",
          "Image1:Add this computer configuration to the list|Image2:Cancel|Image3:Help"},
-        {"Form3", "Selector Results",
+        {"Form3", "Selector Results|Suggested models",
          "Label2:Total VA:|Label1:0|Label3:Desired Runtime:|Label9:Select Runtime...|"
          "Label4:Basic battery backup only|res(0):|Label5:Basic battery backup with standard interface port|"
          "res(1):|Label6:Line interactive with standard interface port|res(2):|"
@@ -184,7 +184,8 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
          "Label17:UPS Products and Features are Subject to Change Without Notice|Label13:Modify Criteria|"
          "Label14:Print Results|Label12:Quit Selector",
          "Image1:Go back and modify list|Image2:Quit the selector"},
-        {"Form5", "Information Viewer", "Label2:Label2|Label1:Product information for this model:", ""},
+        {"Form5", "Information Viewer|Product information for this model:",
+         "Label2:Label2|Label1:Product information for this model:", ""},
     };
     // clang-format on
     for (const auto& [form, title, labels, tips] : texts) {
@@ -197,7 +198,9 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
             if (!control->toolTip().isEmpty())
                 shown_tips << control->objectName() + ":" + control->toolTip();
         }
-        EXPECT_EQ(screen(form).objectName() + " " + screen(form).windowTitle(), QString(form) + " " + title);
+        EXPECT_EQ(screen(form).objectName() + " " + screen(form).windowTitle() + "|" +
+                      screen(form).accessibleDescription(),
+                  QString(form) + " " + title);
         EXPECT_EQ(shown_labels.join("|"), labels);
         EXPECT_EQ(shown_tips.join("|"), tips);
     }

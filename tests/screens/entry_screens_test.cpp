@@ -88,9 +88,10 @@ TEST_F(EntryTest, DataFolderChosenAtStartUp) {
 
 // A list filled afresh starts at its top; with nothing selected, Down takes the first entry, Up the last.
 TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
-    std::string lines;
-    for (int i = 10; i < 40; ++i)
-        lines += "Maker " + std::to_string(i) + ",M,1\r\nMaker 10,M" + std::to_string(i) + ",1\r\n";
+    std::string lines; // "Maker 0" with 30 models, then 30 makers of one model each
+    for (int i = 10; i < 70; ++i)
+        lines +=
+            (i < 40 ? "Maker 0,M" + std::to_string(i) : "Maker " + std::to_string(i - 30) + ",M") + ",1\r\n";
     write_file("telecom.txt", lines);
     open();
     QListWidget* const lists[] = {find<QListWidget>("Form2", "manuf"), find<QListWidget>("Form2", "model")};
@@ -100,7 +101,7 @@ TEST_F(EntryTest, PickerListsStartAtTheTopAndArrowsTakeTheFirstOrLastEntry) {
     open();
     QTest::keyClick(lists[0], Qt::Key_Down);
     QTest::keyClick(lists[1], Qt::Key_Up);
-    EXPECT_EQ(lists[0]->currentItem()->text() + lists[1]->currentItem()->text(), "Maker 10M39");
+    EXPECT_EQ(lists[0]->currentItem()->text() + lists[1]->currentItem()->text(), "Maker 0M39");
     QTest::keySequence(lists[0], QKeySequence(Qt::Key_Down, Qt::Key_Up));
     for (QListWidget* list : lists)
         EXPECT_EQ(list->verticalScrollBar()->value(), 0) << list->objectName();
