@@ -27,8 +27,9 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !shown("Form1"));
     fakes.dialogs.answerNextInput(QStringLiteral("250"));
     click(find("Form6", "Image8"));
-    EXPECT_EQ(items("Form1", "List1") << screens.loadList().totalText(),
-              (QStringList{"Specific VA:  250", " 250"}));
+    EXPECT_EQ(items("Form1", "List1") << screens.loadList().totalText()
+                                      << QString::number(find<QListWidget>("Form1", "List1")->currentRow()),
+              (QStringList{"Specific VA:  250", " 250", "0"})); // the item added is the current one
     EXPECT_TRUE(shown("Form1") && !shown("Form6"));
     EXPECT_EQ(fakes.dialogs.prompts, QStringList(2, "Enter VA Rating:|Specify VA"));
 
