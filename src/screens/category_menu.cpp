@@ -75,10 +75,6 @@ CategoryMenu::CategoryMenu(Screens& screens)
     // load list's too), and what to do here.
     setAccessibleDescription(QStringLiteral("Category menu. ") + control<QLabel>(this, "Label7")->text());
     computerButton_ = control<ImageButton>(this, "Image1");
-    serverButton_ = control<ImageButton>(this, "Image2");
-    networkButton_ = control<ImageButton>(this, "Image3");
-    telecomButton_ = control<ImageButton>(this, "Image4");
-    otherButton_ = control<ImageButton>(this, "Image5");
     mainMenuButton_ = control<ImageButton>(this, "Image6");
     helpButton_ = control<ImageButton>(this, "Image7");
     ownVaButton_ = control<ImageButton>(this, "Image8");

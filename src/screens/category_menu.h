@@ -22,10 +22,6 @@ class CategoryMenu : public Screen {
 
   private:
     ImageButton* computerButton_; // Image1, "General Computer / Workstation"
-    ImageButton* serverButton_;   // Image2
-    ImageButton* networkButton_;  // Image3
-    ImageButton* telecomButton_;  // Image4
-    ImageButton* otherButton_;    // Image5
     ImageButton* mainMenuButton_; // Image6
     ImageButton* helpButton_;     // Image7
     ImageButton* ownVaButton_;    // Image8

@@ -30,9 +30,9 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
         press(caption, Qt::MiddleButton), seen << button->positionTwips();
         EXPECT_EQ(caption->geometry(), captionPlace) << name;
         release(caption, Qt::MiddleButton), seen << button->positionTwips();
-        EXPECT_EQ(seen, (QList<QPoint>{initial, pressed, released, pressed, released}))
+        EXPECT_TRUE(seen == QList<QPoint>({initial, pressed, released, pressed, released}) &&
+                    !button->isDown())
             << form << "." << name;
-        EXPECT_FALSE(button->isDown()) << name;
     }
     // Released off the button, a press does not click (the picker would say it lacks its file).
     auto* server = find<ImageButton>("Form6", "Image2");
