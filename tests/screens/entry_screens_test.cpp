@@ -21,9 +21,9 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     startSelector();
     for (const char* other : {"Form1", "Form2", "Form3", "Form4", "Form5"})
         EXPECT_FALSE(shown(other)) << other;
-    fakes.dialogs.answerNextInput(QStringLiteral("5001"));
+    fakes.dialogs.answerNextInput(QStringLiteral("1,200"));
     click(find("Form6", "Image8"));
-    ASSERT_EQ(messages(), QStringList{QString::fromStdString(OwnVaRangeMessage)});
+    ASSERT_EQ(messages(), QStringList{"\"1,200\" is not a plain number of VA; type it as 1200."});
     EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !shown("Form1"));
     fakes.dialogs.answerNextInput(QStringLiteral("250"));
     click(find("Form6", "Image8"));
