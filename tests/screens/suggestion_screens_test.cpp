@@ -157,6 +157,11 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     EXPECT_EQ(shownInfo(), "QN Series\nBody 120\n");
     click(info(6));
     EXPECT_FALSE(shown("Form5"));
+    // A hint in place of a model opens no product's section, and says so.
+    click(info(0));
+    screens.infoViewer().setModelText(QStringLiteral("Runtime on request"));
+    screens.infoViewer().showInfo();
+    EXPECT_EQ(shownInfo(), "No product information is available for \"Runtime on request\".\n");
     // Back and the window's close box close only the viewer.
     click(info(0));
     click(find("Form5", "Command2"));
