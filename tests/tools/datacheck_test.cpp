@@ -173,7 +173,7 @@ TEST(ProductFileCheck, SectionsAreWellFormedAndEveryFamilyFindsItsOwn) {
         // Rating and pack lines: each read as written, or said not to be.
         {replace_line(good_products(), 5, " QN 9: 10 VA / 20 W; 5 min at half load, 5 min at full load\r\n"
                       "QN 8: 10 VA / 5 W; 5 min at half load, 5 min at full load\r\n"
-                      "QN 8: 10 VA / 5 W; 9 min at half load, 5 min at full load\r\nQN 7: 10 VA / 5 W\r\n"
+                      "QN 8: 10 VA / 5 W; 9 min at half load, 1 min at full load\r\nQN 7: 10 VA / 5 W\r\n"
                       "Battery pack P: 0 Wh, up to 2 per unit, for QN 8, QN 6\r\nBattery pack Q: 5 Wh"),
          {"prod230.txt:5: the rating of \"QN 9\" gives more W than VA, or none.",
           "prod230.txt:6: the rating of \"QN 8\" gives no longer runtime at half load than at full load.",
@@ -195,9 +195,9 @@ TEST(EquipmentListCheck, EachFaultOnItsLine) {
     const std::string no_commas = "\" has fewer than two commas (manufacturer,model,VA), so it is skipped.";
     auto third = [&](const std::string& line) { return replace_line(good, 3, line); };
     const std::pair<std::string, Strings> cases[] = {
-        {good, {}}, {third("Acme,V 130,1"), {}}, {third("Belmont,B1,\t20 VA "), {}},
+        {good, {}}, {third("Acme,V 130,1"), {}}, {third("Belmont,B1,\t20 VA\t"), {}},
         {third("Belmont,B1 5000"), {line3 + "Belmont,B1 5000" + no_commas}},
-        {third("Belmont,B1,2,500"), {va + "2,500\" reads as 2" + whole}},
+        {third("Belmont,B1,2,500"), {va + "2,500\" reads as 2" + whole}}, {third("Belmont,B1,12x"), {va + "12x\" reads as 12" + whole}},
         {third("Belmont,B1,2\0 50"s), {va + "2\\0 50\" reads as 2" + whole}},
         {third("Bel\0mont\xC2\xA0" "B1\xEF\xBB\xBF"s), {line3 + "Bel\\0mont<U+00A0>B1<U+FEFF>" + no_commas}},
         {third(std::string(61, 'x')), {line3 + std::string(60, 'x') + "..." + no_commas}}, // up to 60 bytes
