@@ -19,24 +19,18 @@ const QString Success = QStringLiteral("Successfully printed to default printer!
 const QString Failure = QStringLiteral("There was a problem printing to your printer.");
 
 TEST(PaperTest, MediaNamesAsLpoptionsGivesThemAndTheLocalesPaper) {
-    const std::pair<const char*, QSizeF> media[] = {{"Letter", {612, 792}},
-                                                    {"legal", {612, 1008}},
-                                                    {"A4", {595, 842}},
-                                                    {"na_letter", {612, 792}},
-                                                    {"iso_a5_148x210mm", {420, 595}},
-                                                    {"na_legal_8.5x14in", {612, 1008}},
-                                                    {"w81h252", {81, 252}},
-                                                    {"Custom.4x6in", {288, 432}},
-                                                    {"Letter,Tray1", {612, 792}},
-                                                    {"A4.Fullbleed", {595, 842}},
-                                                    {"roll_max_36x48in", {2592, 3456}},
-                                                    {"Quarto-ish", {}},
-                                                    {"w0h252", {}},
-                                                    {"", {}}};
-    for (const auto& [name, points] : media)
-        EXPECT_EQ(pageSizeForMedia(QString::fromLatin1(name)).size(QPageSize::Point).toSize(),
-                  points.toSize())
-            << name;
+    // Each name with its paper's size in points; none for a name that is no paper.
+    const QString media =
+        QStringLiteral("Letter=612x792 legal=612x1008 A4=595x842 na_letter=612x792 iso_a5_148x210mm=420x595 "
+                       "na_legal_8.5x14in=612x1008 w81h252=81x252 Custom.4x6in=288x432 Letter,Tray1=612x792 "
+                       "A4.Fullbleed=595x842 roll_max_36x48in=2592x3456 Quarto-ish=0x0 w0h252=0x0 =0x0");
+    for (const QString& row : media.split(QLatin1Char(' '))) {
+        const QSize points =
+            pageSizeForMedia(row.section(QLatin1Char('='), 0, 0)).size(QPageSize::Point).toSize();
+        EXPECT_EQ(QStringLiteral("%1x%2").arg(qMax(0, points.width())).arg(qMax(0, points.height())),
+                  row.section(QLatin1Char('='), 1))
+            << row.toStdString();
+    }
     const std::pair<const char*, QPageSize::PageSizeId> locales[] = {
         {"en_US.UTF-8", QPageSize::Letter}, {"fr_CA", QPageSize::Letter}, {"en_GB.UTF-8", QPageSize::A4},
         {"de_DE@euro", QPageSize::A4},      {"C", QPageSize::A4},         {"", QPageSize::A4}};
