@@ -112,33 +112,29 @@ class PrintQueue : public QObject {
     }
 
     ~PrintQueue() override {
-        finish();
-        // Everything the job does has its own limit once given up.
+        // Everything the job does ends within its bound.
         if (job_)
             job_->wait();
-        for (int signal : EndingSignals)
-            if (watched_.contains(signal))
+        for (int signal : EndingSignals) {
+            struct sigaction now = {};
+            if (sigaction(signal, nullptr, &now) == 0 && now.sa_handler == passOn)
                 std::signal(signal, SIG_DFL);
+        }
         ::close(signalPipe[0]);
         ::close(signalPipe[1]);
         signalPipe[0] = signalPipe[1] = -1;
     }
 
     void add(const QString& text, const QString& title) {
-        if (ending_)
-            return;
         waiting_.enqueue({text, title});
         if (!job_)
             startNext();
     }
 
-    // The program ends: the job under way gets what is left of its bound,
-    // then is given up; the jobs waiting are dropped and no printout's file
-    // stays behind.
+    // The program ends as soon as this returns: the job under way gets what
+    // is left of its bound, then is given up, and no printout's file stays
+    // behind. The jobs waiting never start.
     void finish() {
-        ending_ = true;
-        waiting_.clear();
-        bound_.stop();
         if (job_ && !job_->wait(job_->deadline()))
             job_->giveUp();
         removePrintFiles();
@@ -168,8 +164,6 @@ class PrintQueue : public QObject {
     }
 
     void jobEnded() {
-        if (ending_)
-            return;
         bound_.stop();
         const std::unique_ptr<PrintJob> ended = std::move(job_);
         ended->wait();
@@ -187,7 +181,6 @@ class PrintQueue : public QObject {
             if (::read(signalPipe[0], &signal, 1) != 1)
                 return;
             // No time for the job: the program ends now, as the signal asks.
-            ending_ = true;
             if (job_)
                 job_->giveUp();
             removePrintFiles();
@@ -201,17 +194,14 @@ class PrintQueue : public QObject {
         for (int signal : EndingSignals) {
             struct sigaction before = {};
             // A signal the program was started to ignore (nohup) stays ignored.
-            if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN &&
-                sigaction(signal, &action, nullptr) == 0)
-                watched_.append(signal);
+            if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+                sigaction(signal, &action, nullptr);
         }
     }
 
     QQueue<Waiting> waiting_;
     std::unique_ptr<PrintJob> job_;
     QTimer bound_;
-    bool ending_ = false;
-    QList<int> watched_;
 };
 
 // Made on the first print, owned by the application.

@@ -20,10 +20,10 @@ const QString Failure = QStringLiteral("There was a problem printing to your pri
 
 TEST(PaperTest, MediaNamesAsLpoptionsGivesThemAndTheLocalesPaper) {
     // Each name with its paper's size in points; none for a name that is no paper.
-    const QString media =
-        QStringLiteral("Letter=612x792 legal=612x1008 A4=595x842 na_letter=612x792 iso_a5_148x210mm=420x595 "
-                       "na_legal_8.5x14in=612x1008 w81h252=81x252 Custom.4x6in=288x432 Letter,Tray1=612x792 "
-                       "A4.Fullbleed=595x842 roll_max_36x48in=2592x3456 Quarto-ish=0x0 w0h252=0x0 =0x0");
+    const QString media = QStringLiteral(
+        "Letter=612x792 legal=612x1008 A4=595x842 na_letter=612x792 iso_a5_148x210mm=420x595 "
+        "na_legal_8.5x14in=612x1008 w81h252=81x252 Custom.4x6in=288x432 Letter,Tray1=612x792 "
+        "A4.Fullbleed=595x842 EnvYou4=298x666 roll_max_36x48in=2592x3456 Quarto-ish=0x0 w0h252=0x0 =0x0");
     for (const QString& row : media.split(QLatin1Char(' '))) {
         const QSize points =
             pageSizeForMedia(row.section(QLatin1Char('='), 0, 0)).size(QPageSize::Point).toSize();
