@@ -81,6 +81,7 @@ class RealDialogs : public Dialogs {
 class RealProcess : public Process {
   public:
     void end() override {
+        finishPrinting();
         std::fflush(nullptr);
         std::_Exit(0);
     }

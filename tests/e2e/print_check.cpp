@@ -1,12 +1,14 @@
 // Prints on the real default printer as the screens do (the results page, or a long text from the
 // information viewer), writes the messages the user would see to standard output once the job is done,
-// and lays the printed text out into COPY.pdf on the printer's paper, for the test to read back.
+// and lays the printed text out into COPY.pdf on the printer's paper, for the test to read back. With
+// "quit" it prints the results page and a second later quits as "Quit Selector" does.
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/application.h"
@@ -37,7 +39,7 @@ int main(int argc, char** argv) {
     setupApplication(app);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.size() != 2)
-        return 2; // print_check results|long COPY.pdf
+        return 2; // print_check results|long|quit COPY.pdf
 
     // Only the message boxes are replaced; the printer is the real one.
     FakeDialogs dialogs;
@@ -45,12 +47,14 @@ int main(int argc, char** argv) {
     const Platform real = platform();
     swapPlatform({&dialogs, &printer, real.process});
 
-    if (args[0] == QLatin1String("results")) {
+    if (args[0] != QLatin1String("long")) {
         ResultsScreen& results = registry().results();
         results.showModels({"Korr Personal 550I", "", "Korr Webline 700I", "Brisk 1000I", "PanoBrisk 1000I",
                             "QN 1000I", "BriskPro Corehall 10kI"});
         results.showHeader(QStringLiteral("60 min./ 1 hour"), QStringLiteral(" 245"));
         results.printResults();
+        if (args[0] == QLatin1String("quit"))
+            QTimer::singleShot(1000, [&real] { real.process->end(); });
     } else {
         QString text;
         for (int line = 1; line <= 150; ++line)
@@ -63,7 +67,7 @@ int main(int argc, char** argv) {
         viewer.printDocument();
     }
     for (QDeadlineTimer deadline(30000); dialogs.messages.isEmpty() && !deadline.hasExpired();)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents); // the job is polled meanwhile
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents); // the job ends in an event
 
     for (const ShownMessage& message : dialogs.messages)
         std::printf("message: %s\n", message.text.toUtf8().constData());
