@@ -100,6 +100,10 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
 
 } // namespace
 
+void missingControl(const QWidget* screen, const char* name, const char* kind) {
+    qFatal("Screen %s has no %s named %s", qPrintable(screen->objectName()), kind, name);
+}
+
 void labelControls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels) {
     for (auto [labelName, labelled] : labels) {
         auto* label = control<QLabel>(screen, labelName);

@@ -42,6 +42,14 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 }
 
+// A layout name the screen does not hold, or a control of another kind, stops
+// the program in every build, naming the screen and the control.
+TEST_F(AllScreens, AControlMissingFromTheLayoutStopsTheProgramNamingIt) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(find<QLabel>("Form1", "Label99"), "Form1 has no QLabel named Label99");
+    EXPECT_DEATH(find<QLabel>("Form3", "Image4"), "Form3 has no QLabel named Image4");
+}
+
 TEST_F(AllScreens, HelpExplainsEachScreenAndChangesNothing) {
     const std::tuple<const char*, const char*, const char*, MessageIcon> cases[] = {
         {"Form6", "Image7",
