@@ -26,10 +26,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     vellimar::setupApplication(app);
-    vellimar::startSelector();
+    vellimar::SelectorRun run;
+    vellimar::startSelector(run.screens);
     vellimar::useDataFolder(parser.value(dataDir));
-    const int status = app.exec();
-    // The screens go before the application they belong to.
-    vellimar::registry().reset();
-    return status;
+    return app.exec();
 }

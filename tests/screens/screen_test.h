@@ -48,7 +48,8 @@ class ScreenTest : public ::testing::Test {
     // The texts of the list `name` on screen `form`.
     QStringList items(const char* form, const char* name);
 
-    Registry& screens = registry();
+    RunState state;
+    Registry screens{state};
     FakePlatform fakes;
     QTemporaryDir dir;
 
