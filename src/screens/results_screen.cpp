@@ -47,6 +47,8 @@ class HintAroundPicture : public QObject {
   public:
     HintAroundPicture(QLabel* hint, const QWidget* picture) : QObject(hint), hint_(hint), picture_(picture) {
         hint->installEventFilter(this);
+        // Laid out to stand in the text: the one picture the hint may overlap.
+        hint->setProperty("pictureInText", picture->objectName());
     }
 
   protected:
