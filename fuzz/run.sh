@@ -26,7 +26,7 @@ for table in 120 230; do
     done
 done
 # Every category's list, as the program built from the table of categories lists them.
-for list in $("$build/list_data_files" | awk '$2 == "equipment-list" { print $1 }'); do
+for list in $("$build/fuzz/list_data_files" | awk '$2 == "equipment-list" { print $1 }'); do
     cp "$data/$list" "$work/equipment_list/${list%.txt}"
 done
 # Block sizes of 1, 8 and 17 bytes over lines of every ending.
