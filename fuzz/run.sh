@@ -25,8 +25,8 @@ for table in 120 230; do
         { echo "$model"; cat "$data/prod$table.txt"; } > "$work/model_lookup/$table-${model//[^A-Za-z0-9]/_}"
     done
 done
-# Every category's list, named in the table of categories.
-for list in $(grep -o '"[a-z0-9_]*\.txt"' "$source_dir/src/core/equipment_categories.h" | tr -d '"'); do
+# Every category's list, as the program built from the table of categories lists them.
+for list in $("$build/fuzz/list_data_files" | awk '$2 == "equipment-list" { print $1 }'); do
     cp "$data/$list" "$work/equipment_list/${list%.txt}"
 done
 # Block sizes of 1, 8 and 17 bytes over lines of every ending.

@@ -49,8 +49,8 @@ void useDataFolder(const QString& dataDir) {
     showMessage(missing, MessageIcon::Information);
 }
 
-void startSelector() {
-    registry().categoryMenu().show();
+void startSelector(Registry& screens) {
+    screens.categoryMenu().show();
 }
 
 } // namespace vellimar

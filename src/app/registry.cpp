@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "core/run_state.h"
 #include "screens/category_menu.h"
 #include "screens/computer_estimator.h"
 #include "screens/info_viewer.h"
@@ -11,7 +12,7 @@
 
 namespace vellimar {
 
-Registry::Registry() = default;
+Registry::Registry(RunState& state) : state_(state) {}
 
 Registry::~Registry() {
     reset();
@@ -19,7 +20,7 @@ Registry::~Registry() {
 
 template <typename S> S& Registry::touch(std::unique_ptr<S>& slot) {
     if (!slot) {
-        slot = std::make_unique<S>(*this);
+        slot = std::make_unique<S>(*this, state_);
         // The viewer is a plain window and has no load.
         if constexpr (std::is_base_of_v<Screen, S>)
             slot->load();
@@ -63,11 +64,7 @@ void Registry::reset() {
     estimator_.reset();
     loadList_.reset();
     menu_.reset();
-}
-
-Registry& registry() {
-    static Registry theRegistry;
-    return theRegistry;
+    state_ = RunState();
 }
 
 } // namespace vellimar

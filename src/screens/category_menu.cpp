@@ -6,6 +6,7 @@
 
 #include "core/equipment_categories.h"
 #include "core/own_va.h"
+#include "core/run_state.h"
 #include "screens/computer_estimator.h"
 #include "screens/load_list_screen.h"
 #include "screens/model_picker.h"
@@ -38,8 +39,8 @@ static_assert(std::size(CategoryPlaces) == EquipmentCategoryCount,
 
 } // namespace
 
-CategoryMenu::CategoryMenu(Screens& screens)
-    : Screen("Form6", ApplicationTitle, 4515, 4890), screens_(screens) {
+CategoryMenu::CategoryMenu(Screens& screens, RunState& state)
+    : Screen("Form6", ApplicationTitle, 4515, 4890), screens_(screens), state_(state) {
     // clang-format off
     std::vector<LayoutRow> rows = {
         row::label("Label7", {60, 120, 3765, 345}, "Select type of equipment to protect:")
@@ -123,7 +124,8 @@ void CategoryMenu::enterOwnVa() {
         return;
     }
     LoadListScreen& list = screens_.loadList();
-    list.appendItem(*entry.item);
+    state_.addItem(*entry.item);
+    list.showAddedItem();
     handOverTo(list);
 }
 

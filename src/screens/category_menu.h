@@ -5,13 +5,14 @@
 namespace vellimar {
 
 class ImageButton;
+class RunState;
 class Screens;
 struct EquipmentCategory;
 
 class CategoryMenu : public Screen {
     Q_OBJECT
   public:
-    explicit CategoryMenu(Screens& screens);
+    CategoryMenu(Screens& screens, RunState& state);
 
     void openEstimator();
     // Opens the model picker on one of the equipment categories.
@@ -27,6 +28,7 @@ class CategoryMenu : public Screen {
     ImageButton* ownVaButton_;    // Image8
 
     Screens& screens_;
+    RunState& state_;
 };
 
 } // namespace vellimar

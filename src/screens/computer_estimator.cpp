@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "core/computer_estimate.h"
+#include "core/run_state.h"
 #include "screens/category_menu.h"
 #include "screens/load_list_screen.h"
 #include "screens/screens.h"
@@ -31,8 +32,8 @@ void fillParts(QComboBox* box, const PartList& parts) {
 
 } // namespace
 
-ComputerEstimator::ComputerEstimator(Screens& screens)
-    : Screen("Form4", QStringLiteral("General Computer"), 4740, 5475), screens_(screens) {
+ComputerEstimator::ComputerEstimator(Screens& screens, RunState& state)
+    : Screen("Form4", QStringLiteral("General Computer"), 4740, 5475), screens_(screens), state_(state) {
     // clang-format off
     layOut(this, {
         row::combo("Combo3", {435, 690, 3855, 315}, "Select Computer Type:"),
@@ -109,7 +110,8 @@ void ComputerEstimator::addSystem() {
         return;
     }
     LoadListScreen& list = screens_.loadList();
-    list.appendItem(estimate.item);
+    state_.addItem(estimate.item);
+    list.showAddedItem();
     handOverTo(list);
 }
 

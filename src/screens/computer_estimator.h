@@ -11,12 +11,13 @@ class QLineEdit;
 namespace vellimar {
 
 class ImageButton;
+class RunState;
 class Screens;
 
 class ComputerEstimator : public Screen {
     Q_OBJECT
   public:
-    explicit ComputerEstimator(Screens& screens);
+    ComputerEstimator(Screens& screens, RunState& state);
 
     void addSystem();
     void cancel();
@@ -34,6 +35,7 @@ class ComputerEstimator : public Screen {
     ImageButton* helpButton_;                    // Image3
 
     Screens& screens_;
+    RunState& state_;
 };
 
 } // namespace vellimar

@@ -5,13 +5,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 
 #include "core/data_folder.h"
 #include "core/product_info.h"
-#include "screens/load_list_screen.h"
+#include "core/run_state.h"
 #include "screens/screens.h"
 #include "ui/bitmaps.h"
 #include "ui/look.h"
@@ -27,10 +26,10 @@ constexpr int TextTop = 345;
 
 } // namespace
 
-InfoViewer::InfoViewer(Screens& screens)
+InfoViewer::InfoViewer(Screens& screens, const RunState& state)
     : QWidget(nullptr,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      screens_(screens) {
+      screens_(screens), state_(state) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Information Viewer"));
     setWindowIcon(applicationIcon());
@@ -103,7 +102,7 @@ void InfoViewer::showInfo() {
     const int width = qMax(0, twips(outer.width() * 15 - 740));
     infoText_->setGeometry(twips(TextLeft), twips(TextTop), width, height);
 
-    const char* file = screens_.loadList().volts120() ? "prod120.txt" : "prod230.txt";
+    const char* file = state_.volts120() ? "prod120.txt" : "prod230.txt";
     const ProductSection section = read_model_information(data_file(file), model.toStdString());
     infoText_->setPlainText(withLineFeeds(QString::fromStdString(section.text)));
     infoText_->show();

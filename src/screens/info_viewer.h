@@ -10,12 +10,13 @@ class QPushButton;
 
 namespace vellimar {
 
+class RunState;
 class Screens;
 
 class InfoViewer : public QWidget {
     Q_OBJECT
   public:
-    explicit InfoViewer(Screens& screens);
+    InfoViewer(Screens& screens, const RunState& state);
 
     // The model text whose information showInfo looks up; the hidden Label2
     // shows it.
@@ -39,6 +40,7 @@ class InfoViewer : public QWidget {
     QLabel* modelLabel_;       // Label2, hidden
 
     Screens& screens_;
+    const RunState& state_;
     QString model_;
 };
 

@@ -6,8 +6,7 @@
 #include <QRadioButton>
 
 #include "core/maker.h"
-#include "core/numbers.h"
-#include "core/suggestion.h"
+#include "core/run_state.h"
 #include "screens/category_menu.h"
 #include "screens/results_screen.h"
 #include "screens/screens.h"
@@ -18,8 +17,8 @@
 
 namespace vellimar {
 
-LoadListScreen::LoadListScreen(Screens& screens)
-    : Screen("Form1", ApplicationTitle, 4680, 4635), screens_(screens) {
+LoadListScreen::LoadListScreen(Screens& screens, RunState& state)
+    : Screen("Form1", ApplicationTitle, 4680, 4635), screens_(screens), state_(state) {
     // clang-format off
     layOut(this, {
         row::list("List1", {135, 1095, 2535, 2790}, "List of items to protect")
@@ -64,8 +63,9 @@ LoadListScreen::LoadListScreen(Screens& screens)
     vaList_->hide();
     totalBox_->hide();
     control<QWidget>(this, "Label4")->hide();
-    totalBox_->setText(totalText_);
-    volts120Option_->setChecked(true);
+    showItems();
+    (state_.volts120() ? volts120Option_ : volts230Option_)->setChecked(true);
+    connect(volts120Option_, &QRadioButton::toggled, this, [this](bool on) { state_.setVolts120(on); });
 
     // Screen readers read each option once, in its group; the labels beside
     // them carry the same words as the options' names.
@@ -82,8 +82,11 @@ LoadListScreen::LoadListScreen(Screens& screens)
     runtimeBox_->lineEdit()->setAccessibleName(runtimeBox_->accessibleName());
     for (const std::string& item : RuntimeItems)
         runtimeBox_->addItem(QString::fromStdString(item), 0);
-    runtimeBox_->setCurrentIndex(-1);
-    runtimeBox_->setEditText(QString::fromStdString(RuntimePrompt));
+    runtimeBox_->setCurrentIndex(state_.runtimeIndex());
+    if (state_.runtimeIndex() < 0)
+        runtimeBox_->setEditText(QString::fromStdString(state_.runtimeText()));
+    connect(runtimeBox_, &QComboBox::editTextChanged, this, &LoadListScreen::recordRuntime);
+    connect(runtimeBox_, &QComboBox::currentIndexChanged, this, &LoadListScreen::recordRuntime);
     connect(runtimeBox_->lineEdit(), &QLineEdit::textEdited, this, &LoadListScreen::runtimeTyped);
     // The combo box would select the item that reads like the typed text when
     // editing ends (focus lost, Return); a typed runtime selects nothing.
@@ -95,11 +98,23 @@ LoadListScreen::LoadListScreen(Screens& screens)
     connect(helpButton_, &ImageButton::clicked, this, &LoadListScreen::showHelp);
 }
 
-void LoadListScreen::appendItem(const LoadItem& item) {
-    items_.append(item.va_text);
-    itemList_->addItem(QString::fromStdString(item.description));
-    vaList_->addItem(QString::fromStdString(item.va_text));
-    updateTotal();
+void LoadListScreen::showItems() {
+    // Items are only ever added at the end or all cleared, so the lists take
+    // what they do not show yet, and a long list grows at one item's cost.
+    const std::vector<LoadItem>& items = state_.items();
+    if (static_cast<std::size_t>(itemList_->count()) > items.size()) {
+        itemList_->clear();
+        vaList_->clear();
+    }
+    for (std::size_t i = static_cast<std::size_t>(itemList_->count()); i < items.size(); ++i) {
+        itemList_->addItem(QString::fromStdString(items[i].description));
+        vaList_->addItem(QString::fromStdString(items[i].va_text));
+    }
+    totalBox_->setText(QString::fromStdString(state_.totalText()));
+}
+
+void LoadListScreen::showAddedItem() {
+    showItems();
     // The new item is the current one, and the list the first thing the
     // keyboard meets: arriving back here, a screen reader reads the list and
     // the item just added.
@@ -107,21 +122,8 @@ void LoadListScreen::appendItem(const LoadItem& item) {
     itemList_->setFocus();
 }
 
-void LoadListScreen::updateTotal() {
-    totalText_ = QString::fromStdString(number_to_text(items_.total()));
-    totalBox_->setText(totalText_);
-}
-
-QString LoadListScreen::runtimeText() const {
-    return runtimeBox_->currentText();
-}
-
-int LoadListScreen::runtimeIndex() const {
-    return runtimeBox_->currentIndex();
-}
-
-bool LoadListScreen::volts120() const {
-    return volts120Option_->isChecked();
+void LoadListScreen::recordRuntime() {
+    state_.setRuntime(runtimeBox_->currentText().toStdString(), runtimeBox_->currentIndex());
 }
 
 void LoadListScreen::runtimeTyped(const QString& text) {
@@ -134,6 +136,7 @@ void LoadListScreen::runtimeTyped(const QString& text) {
     runtimeBox_->setCurrentIndex(-1);
     runtimeBox_->setEditText(text);
     edit->setCursorPosition(cursor);
+    recordRuntime();
 }
 
 void LoadListScreen::addAnother() {
@@ -142,26 +145,23 @@ void LoadListScreen::addAnother() {
 }
 
 void LoadListScreen::startOver() {
-    items_.clear();
-    vaList_->clear();
-    itemList_->clear();
-    updateTotal();
+    state_.clearItems();
+    showItems();
     hide();
     screens_.categoryMenu().show();
 }
 
 void LoadListScreen::suggest() {
-    const Suggestion suggestion = vellimar::suggest(runtimeText().toStdString(), runtimeIndex(),
-                                                    static_cast<double>(items_.total()), volts120());
+    const Suggestion suggestion = state_.suggest();
     if (!suggestion.message.empty()) {
         showMessage(suggestion.message, MessageIcon::Critical);
         return;
     }
     ResultsScreen& results = screens_.results();
     results.show();
-    results.showModels(suggestion.models);
+    results.showModels();
     hide();
-    results.showHeader(runtimeText(), totalText());
+    results.showHeader();
 }
 
 void LoadListScreen::showHelp() {

@@ -1,8 +1,6 @@
 #pragma once
 // The load list screen: the items to protect, their total, the voltage and
 // the runtime, and the way to a suggestion.
-#include "core/load_list.h"
-#include "core/own_va.h"
 #include "ui/screen.h"
 
 class QComboBox;
@@ -13,26 +11,20 @@ class QRadioButton;
 namespace vellimar {
 
 class ImageButton;
+class RunState;
 class Screens;
 
 class LoadListScreen : public Screen {
     Q_OBJECT
   public:
-    explicit LoadListScreen(Screens& screens);
+    LoadListScreen(Screens& screens, RunState& state);
 
-    // Appends one item the way every entry screen does: to the load list,
-    // its description to the visible list and its VA text to the hidden one,
-    // then updateTotal.
-    void appendItem(const LoadItem& item);
-    // Writes the load list's total as text, into the hidden total box too.
-    void updateTotal();
-
-    QString runtimeText() const;
-    // The chosen runtime item, -1 while the runtime is typed or not chosen.
-    int runtimeIndex() const;
-    // "0" until the first total is written, then the load list's total as text.
-    QString totalText() const { return totalText_; }
-    bool volts120() const;
+    // Shows the run's items: their descriptions, their VA texts in the hidden
+    // list and the total in the hidden box.
+    void showItems();
+    // After an entry screen has added an item: showItems, and the new item
+    // current in the focused list.
+    void showAddedItem();
 
     void addAnother();
     void startOver();
@@ -41,8 +33,8 @@ class LoadListScreen : public Screen {
 
   private:
     QListWidget* itemList_; // List1
-    QListWidget* vaList_;   // List2, hidden: the VA text of each item, written from items_
-    QLineEdit* totalBox_;   // Text1, hidden: totalText, written from items_
+    QListWidget* vaList_;   // List2, hidden: the VA text of each item, written from the state
+    QLineEdit* totalBox_;   // Text1, hidden: the total as text, written from the state
     QRadioButton* volts120Option_;
     QRadioButton* volts230Option_;
     QComboBox* runtimeBox_;
@@ -52,10 +44,11 @@ class LoadListScreen : public Screen {
     ImageButton* helpButton_;
 
     void runtimeTyped(const QString& text);
+    // Writes the runtime box's text and chosen item into the state.
+    void recordRuntime();
 
     Screens& screens_;
-    LoadList items_;
-    QString totalText_ = QStringLiteral("0");
+    RunState& state_;
 };
 
 } // namespace vellimar

@@ -12,6 +12,7 @@
 #include "core/data_folder.h"
 #include "core/equipment_categories.h"
 #include "core/equipment_list.h"
+#include "core/run_state.h"
 #include "screens/category_menu.h"
 #include "screens/load_list_screen.h"
 #include "screens/screens.h"
@@ -52,8 +53,8 @@ template <typename T, typename TextOf> void sortAlphabetically(std::vector<T>& e
 
 } // namespace
 
-ModelPicker::ModelPicker(Screens& screens)
-    : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475), screens_(screens) {
+ModelPicker::ModelPicker(Screens& screens, RunState& state)
+    : Screen("Form2", QStringLiteral("Select Item Category"), 5205, 5475), screens_(screens), state_(state) {
     setAccessibleDescription(QStringLiteral("Model picker"));
     // clang-format off
     layOut(this, {
@@ -194,7 +195,8 @@ void ModelPicker::addModel() {
         return;
     }
     LoadListScreen& list = screens_.loadList();
-    list.appendItem({chosenDescription_.toStdString(), chosenVa_.toStdString()});
+    state_.addItem({chosenDescription_.toStdString(), chosenVa_.toStdString()});
+    list.showAddedItem();
     handOverTo(list);
 }
 

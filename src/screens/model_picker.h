@@ -8,13 +8,14 @@ class QListWidget;
 namespace vellimar {
 
 class ImageButton;
+class RunState;
 class Screens;
 struct EquipmentCategory;
 
 class ModelPicker : public Screen {
     Q_OBJECT
   public:
-    explicit ModelPicker(Screens& screens);
+    ModelPicker(Screens& screens, RunState& state);
 
     // The category whose equipment list is read: its key goes to the hidden
     // Label1, its prompts above the lists.
@@ -44,6 +45,7 @@ class ModelPicker : public Screen {
     std::string filePath() const;
 
     Screens& screens_;
+    RunState& state_;
     const EquipmentCategory* category_ = nullptr; // a row of EquipmentCategories
     QString chosenDescription_;
     QString chosenVa_;

@@ -8,6 +8,7 @@
 
 #include "core/maker.h"
 #include "core/results_page.h"
+#include "core/run_state.h"
 #include "screens/info_viewer.h"
 #include "screens/load_list_screen.h"
 #include "screens/screens.h"
@@ -46,6 +47,8 @@ class HintAroundPicture : public QObject {
   public:
     HintAroundPicture(QLabel* hint, const QWidget* picture) : QObject(hint), hint_(hint), picture_(picture) {
         hint->installEventFilter(this);
+        // Laid out to stand in the text: the one picture the hint may overlap.
+        hint->setProperty("pictureInText", picture->objectName());
     }
 
   protected:
@@ -73,8 +76,8 @@ class HintAroundPicture : public QObject {
 
 } // namespace
 
-ResultsScreen::ResultsScreen(Screens& screens)
-    : Screen("Form3", QStringLiteral("Selector Results"), 5250, 5955), screens_(screens) {
+ResultsScreen::ResultsScreen(Screens& screens, RunState& state)
+    : Screen("Form3", QStringLiteral("Selector Results"), 5250, 5955), screens_(screens), state_(state) {
     // Image13 comes first, so the sentence around it is drawn above it. It
     // stands 90 twips left and 45 up of the layout's place, where it would
     // cover the "b" of "button" and the tops of the support telephone number.
@@ -144,15 +147,14 @@ ResultsScreen::ResultsScreen(Screens& screens)
 }
 
 void ResultsScreen::load() {
-    LoadListScreen& list = screens_.loadList();
-    showHeader(list.runtimeText(), list.totalText());
-    list.hide();
+    showHeader(state_.runtimeText(), state_.totalText());
+    screens_.loadList().hide();
 }
 
-void ResultsScreen::showModels(const ClassTexts& models) {
-    models_ = models;
+void ResultsScreen::showModels() {
+    const ClassTexts& models = state_.lastSuggestion().models;
     for (int k = 0; k < UpsClassCount; ++k) {
-        const QString model = QString::fromStdString(models_[k]);
+        const QString model = QString::fromStdString(models[k]);
         modelLabels_[k]->setText(model);
         // Tabbing from "i" to "i", a screen reader reads each class's model.
         infoButtons_[k]->setAccessibleDescription(model.trimmed().isEmpty() ? QStringLiteral("No model")
@@ -160,11 +162,14 @@ void ResultsScreen::showModels(const ClassTexts& models) {
     }
 }
 
-void ResultsScreen::showHeader(const QString& runtime, const QString& total) {
-    runtime_ = runtime;
-    total_ = total;
-    runtimeLabel_->setText(runtime_);
-    totalLabel_->setText(total_);
+void ResultsScreen::showHeader() {
+    const MadeSuggestion& made = state_.lastSuggestion();
+    showHeader(made.runtime_text, made.total_text);
+}
+
+void ResultsScreen::showHeader(const std::string& runtime, const std::string& total) {
+    runtimeLabel_->setText(QString::fromStdString(runtime));
+    totalLabel_->setText(QString::fromStdString(total));
 }
 
 void ResultsScreen::modifyCriteria() {
@@ -172,9 +177,9 @@ void ResultsScreen::modifyCriteria() {
 }
 
 void ResultsScreen::printResults() {
-    printText(
-        QString::fromStdString(results_page_text(total_.toStdString(), runtime_.toStdString(), models_)),
-        ApplicationTitle + QStringLiteral(" – Results"));
+    const MadeSuggestion& made = state_.lastSuggestion();
+    printText(QString::fromStdString(results_page_text(made.total_text, made.runtime_text, made.models)),
+              ApplicationTitle + QStringLiteral(" – Results"));
 }
 
 void ResultsScreen::quit() {
@@ -184,7 +189,7 @@ void ResultsScreen::quit() {
 void ResultsScreen::showInfo(int upsClass) {
     InfoViewer& viewer = screens_.infoViewer();
     viewer.show();
-    viewer.setModelText(QString::fromStdString(models_[upsClass]));
+    viewer.setModelText(QString::fromStdString(state_.lastSuggestion().models[upsClass]));
     viewer.showInfo();
 }
 

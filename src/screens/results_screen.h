@@ -2,8 +2,9 @@
 // The results screen: the total and runtime a suggestion was made for, and
 // the proposed model of each UPS class with the way to its information.
 #include <array>
+#include <string>
 
-#include "core/suggestion.h"
+#include "core/ups_classes.h"
 #include "ui/screen.h"
 
 class QLabel;
@@ -11,18 +12,21 @@ class QLabel;
 namespace vellimar {
 
 class ImageButton;
+class RunState;
 class Screens;
 
 class ResultsScreen : public Screen {
     Q_OBJECT
   public:
-    explicit ResultsScreen(Screens& screens);
-    // Copies the load list's runtime and total into the header and hides
-    // the load list screen.
+    ResultsScreen(Screens& screens, RunState& state);
+    // Shows the run's runtime and total in the header and hides the load
+    // list screen.
     void load() override;
 
-    void showModels(const ClassTexts& models);
-    void showHeader(const QString& runtime, const QString& total);
+    // Show the run's last suggestion: its models, then the total and runtime
+    // it was made for.
+    void showModels();
+    void showHeader();
 
     void modifyCriteria();
     void printResults();
@@ -41,11 +45,10 @@ class ResultsScreen : public Screen {
     ImageButton* quitButton_;
     ImageButton* helpButton_;
 
+    void showHeader(const std::string& runtime, const std::string& total);
+
     Screens& screens_;
-    // What the labels show, kept for printing and the information viewer.
-    ClassTexts models_;
-    QString total_;
-    QString runtime_;
+    RunState& state_;
 };
 
 } // namespace vellimar

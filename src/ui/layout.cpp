@@ -22,6 +22,10 @@ namespace {
 constexpr const char* ClickTarget = "clickTarget";
 
 class LabelClicks : public QObject {
+  public:
+    // Watches `label`, and goes with it.
+    explicit LabelClicks(QLabel* label) : QObject(label) { label->installEventFilter(this); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonRelease)
@@ -100,6 +104,10 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
 
 } // namespace
 
+void missingControl(const QWidget* screen, const char* name, const char* kind) {
+    qFatal("Screen %s has no %s named %s", qPrintable(screen->objectName()), kind, name);
+}
+
 void labelControls(const QWidget* screen, std::initializer_list<std::pair<const char*, const char*>> labels) {
     for (auto [labelName, labelled] : labels) {
         auto* label = control<QLabel>(screen, labelName);
@@ -111,12 +119,11 @@ void labelControls(const QWidget* screen, std::initializer_list<std::pair<const 
 
 void clickThroughLabels(const QWidget* screen,
                         std::initializer_list<std::pair<const char*, const char*>> labels) {
-    static LabelClicks clicks;
     for (auto [labelName, button] : labels) {
         auto* label = control<QLabel>(screen, labelName);
         label->setProperty(ClickTarget,
                            QVariant::fromValue<QObject*>(control<QAbstractButton>(screen, button)));
-        label->installEventFilter(&clicks);
+        new LabelClicks(label);
     }
 }
 

@@ -130,10 +130,17 @@ void labelControls(const QWidget* screen, std::initializer_list<std::pair<const 
 void clickThroughLabels(const QWidget* screen,
                         std::initializer_list<std::pair<const char*, const char*>> labels);
 
-// The control named `name` on `screen`; the layout guarantees it exists.
+// Stops the program, naming the screen and the control its code asked for:
+// a layout name that is not in the layout, or a control of another kind.
+[[noreturn]] void missingControl(const QWidget* screen, const char* name, const char* kind);
+
+// The control named `name` on `screen`. A name the layout does not hold stops
+// the program at once, in every build, so a mistyped or renamed control is
+// found when its screen is first made rather than as a null pointer later.
 template <typename W> W* control(const QWidget* screen, const char* name) {
     W* found = screen->findChild<W*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(found, "control", name);
+    if (!found)
+        missingControl(screen, name, W::staticMetaObject.className());
     return found;
 }
 

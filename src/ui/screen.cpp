@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QStyleHints>
 #include <QWindow>
@@ -19,6 +20,7 @@ namespace {
 // button pressed at a time of the window system's clock.
 class InputWatch : public QObject {
   public:
+    using QObject::QObject;
     bool keyboard = false;
     bool pressed = false;
     quint64 pressTime = 0;
@@ -36,12 +38,14 @@ class InputWatch : public QObject {
     }
 };
 
+// The watch belongs to the application it watches, and goes with it; a new
+// application gets a new watch.
 InputWatch& inputWatch() {
-    static InputWatch* const watch = [] {
-        auto* made = new InputWatch;
-        QCoreApplication::instance()->installEventFilter(made);
-        return made;
-    }();
+    static QPointer<InputWatch> watch;
+    if (!watch) {
+        watch = new InputWatch(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watch);
+    }
     return *watch;
 }
 

@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "core/own_va.h"
 #include "core/results_page.h"
+#include "core/run_state.h"
 #include "core/suggestion.h"
 #include "scratch.h"
 
@@ -164,6 +165,29 @@ TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
     EXPECT_EQ(suggest("15 min.", 0, 100, false).message,
               "The data file \"230.txt\" could not be opened: No such file or directory.");
     EXPECT_EQ(suggest("15 min.", 0, 0, false).message, items);
+}
+
+// The run's state: the total as text ("0" until items come and go), and a
+// suggestion that goes ahead is kept with what it was made for; a refused
+// one leaves the last one standing.
+TEST(RunState, TotalsItsItemsAndKeepsTheLastSuggestionThatWentAhead) {
+    Scratch scratch;
+    scratch.write("230.txt", table("v230/"));
+    std::filesystem::current_path(scratch.dir);
+    RunState run;
+    EXPECT_EQ(run.totalText() + "|" + run.runtimeText() + std::to_string(run.runtimeIndex()),
+              "0|Select Runtime...-1");
+    run.addItem({"Router", "1.5"}), run.addItem({"Router", "1.5"});
+    run.setVolts120(false), run.setRuntime("30 min.", 1);
+    EXPECT_EQ(run.suggest().message + run.totalText(), " 4");
+    const MadeSuggestion made = run.lastSuggestion();
+    EXPECT_EQ(made.total_text + "|" + made.runtime_text, " 4|30 min.");
+    EXPECT_EQ(made.models, shown("30", "v230/"));
+    run.clearItems();
+    EXPECT_EQ(run.items().size() + run.total(), 0u);
+    EXPECT_EQ(run.suggest().message + run.totalText(),
+              "You need to select items before a UPS can be suggested 0");
+    EXPECT_EQ(run.lastSuggestion().models, made.models);
 }
 
 // The page's class names are its own, not the screen's captions ("width",

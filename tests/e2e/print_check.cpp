@@ -46,12 +46,16 @@ int main(int argc, char** argv) {
     KeepingPrinter printer;
     const Platform real = platform();
     swapPlatform({&dialogs, &printer, real.process});
+    SelectorRun run;
 
     if (args[0] != QLatin1String("long")) {
-        ResultsScreen& results = registry().results();
-        results.showModels({"Korr Personal 550I", "", "Korr Webline 700I", "Brisk 1000I", "PanoBrisk 1000I",
-                            "QN 1000I", "BriskPro Corehall 10kI"});
-        results.showHeader(QStringLiteral("60 min./ 1 hour"), QStringLiteral(" 245"));
+        run.state.setLastSuggestion({" 245",
+                                     "60 min./ 1 hour",
+                                     {"Korr Personal 550I", "", "Korr Webline 700I", "Brisk 1000I",
+                                      "PanoBrisk 1000I", "QN 1000I", "BriskPro Corehall 10kI"}});
+        ResultsScreen& results = run.screens.results();
+        results.showModels();
+        results.showHeader();
         results.printResults();
         if (args[0] == QLatin1String("quit"))
             QTimer::singleShot(1000, [&real] { real.process->end(); });
@@ -61,7 +65,7 @@ int main(int argc, char** argv) {
             text += QStringLiteral("Line %1 of a long product text\r\n").arg(line);
         for (int word = 1; word <= 60; ++word)
             text += QStringLiteral("word%1 ").arg(word);
-        InfoViewer& viewer = registry().infoViewer();
+        InfoViewer& viewer = run.screens.infoViewer();
         viewer.setModelText(QStringLiteral("Brisk 1000I"));
         control<QPlainTextEdit>(&viewer, "Text1")->setPlainText(text + QStringLiteral("\r\nThe end\r\n"));
         viewer.printDocument();
@@ -79,7 +83,7 @@ int main(int argc, char** argv) {
         std::fputs("print_check: could not write the PDF copy\n", stderr);
         return 1;
     }
-    registry().reset();
+    run.screens.reset();
     swapPlatform(real);
     return 0;
 }

@@ -4,7 +4,6 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 
 #include "app/application.h"
@@ -17,6 +16,7 @@
 #include "screens/model_picker.h"
 #include "screens/results_screen.h"
 #include "ui/image_button.h"
+#include "ui/layout.h"
 
 // Readable values in failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -39,10 +39,7 @@ class ScreenTest : public ::testing::Test {
     QWidget& screen(const char* form);
     // The control with layout name `name` on screen `form`.
     template <typename W = QWidget> W* find(const char* form, const std::string& name) {
-        W* found = screen(form).findChild<W*>(QString::fromStdString(name));
-        if (!found)
-            throw std::invalid_argument(std::string(form) + " has no " + name);
-        return found;
+        return control<W>(&screen(form), name.c_str());
     }
     // The text of the label or box `name` on screen `form`.
     QString text(const char* form, const std::string& name) {
@@ -51,7 +48,8 @@ class ScreenTest : public ::testing::Test {
     // The texts of the list `name` on screen `form`.
     QStringList items(const char* form, const char* name);
 
-    Registry& screens = registry();
+    RunState state;
+    Registry screens{state};
     FakePlatform fakes;
     QTemporaryDir dir;
 

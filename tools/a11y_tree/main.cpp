@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
     PrintedDialogs dialogs;
     swapPlatform({&dialogs, platform().printer, platform().process});
     useDataFolder(QApplication::arguments().at(1));
-    startSelector();
+    SelectorRun run;
+    startSelector(run.screens);
     printStep("category menu");
     click("Image2"); // Network Server
     printStep("model picker");

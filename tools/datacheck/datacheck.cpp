@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/count_words.h"
 #include "core/equipment_categories.h"
 #include "core/equipment_list.h"
 #include "core/numbers.h"
@@ -77,7 +78,7 @@ void check_coverage(std::vector<Band> bands, Report& report) {
     auto gap = [&](double from, double to, std::size_t line, const char* where) {
         report.error(line, "the totals " + number_to_text(from).substr(1) + " to " +
                                number_to_text(to).substr(1) + " are in no load band" + where +
-                               "; a total there gets seven empty results.");
+                               "; a total there gets " + count_in_words(UpsClassCount) + " empty results.");
     };
     double covered = LowestTotal - 1;
     const Band* highest = nullptr;
@@ -435,8 +436,9 @@ void check_table(LineReader& lines, Report& report, const FamilySections* famili
     for (const Band& band : bands)
         if (band.records != RecordsPerBand)
             report.error(band.first_line, "the load band " + band_text(band.lower, band.upper) + " has " +
-                                              std::to_string(band.records) +
-                                              " records; it needs seven, one per UPS class in order.");
+                                              std::to_string(band.records) + " records; it needs " +
+                                              count_in_words(UpsClassCount) +
+                                              ", one per UPS class in order.");
     check_overlaps(bands, report);
     check_coverage(bands, report);
 }
@@ -595,6 +597,17 @@ std::vector<Finding> check_equipment_list(std::string_view content, const std::s
         LineReader lines = text_lines(content, file);
         check_list(lines, report);
     });
+}
+
+std::vector<DataFile> data_files() {
+    std::vector<DataFile> files;
+    for (const char* voltage : {"120", "230"}) {
+        files.push_back({"prod" + std::string(voltage) + ".txt", "product-information"});
+        files.push_back({std::string(voltage) + ".txt", "runtime-table"});
+    }
+    for (const EquipmentCategory& category : EquipmentCategories)
+        files.push_back({category.file, "equipment-list"});
+    return files;
 }
 
 void check_data_folder(const std::string& folder, const FindingSink& sink) {

@@ -33,6 +33,15 @@ std::vector<Finding> check_product_file(std::string_view content, const std::str
 
 std::vector<Finding> check_equipment_list(std::string_view content, const std::string& file);
 
+// The files the selector reads from its data folder, in the order they are
+// checked: for each voltage its product information and runtime table, then
+// the equipment list of each category of the category table.
+struct DataFile {
+    std::string name;
+    const char* kind; // "product-information", "runtime-table" or "equipment-list"
+};
+std::vector<DataFile> data_files();
+
 // The eight files of `folder`, named in findings as `folder`/name (bare name
 // for "."): each product information file, then the runtime table held to
 // it, then the equipment lists. A file's findings come in line order, those

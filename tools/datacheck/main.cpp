@@ -22,11 +22,21 @@ int main(int argc, char** argv) {
         "selector would read them from (see vellimar-ups-selector --help).\n\n"
         "Exit status: 0 when there is no error (warnings allowed), 1 when there is,\n"
         "2 when DIR is not a folder or the command line is wrong."));
+    const QCommandLineOption listFiles(
+        QStringLiteral("list-files"),
+        QStringLiteral("Lists the data files the selector reads, one a line: its name and its kind\n"
+                       "(product-information, runtime-table or equipment-list), and exits."));
+    parser.addOption(listFiles);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of the data files."),
                                  QStringLiteral("[DIR]"));
     if (const auto status =
             vellimar::handleCommandLine(parser, vellimar::commandLineArguments(argc, argv), 1))
         return *status;
+    if (parser.isSet(listFiles)) {
+        for (const vellimar::datacheck::DataFile& file : vellimar::datacheck::data_files())
+            std::printf("%s %s\n", file.name.c_str(), file.kind);
+        return 0;
+    }
 
     std::string folder;
     if (parser.positionalArguments().isEmpty()) {
