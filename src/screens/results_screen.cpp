@@ -136,6 +136,9 @@ ResultsScreen::ResultsScreen(Screens& screens)
     printButton_ = control<ImageButton>(this, "Image12");
     quitButton_ = control<ImageButton>(this, "Image2");
     helpButton_ = control<ImageButton>(this, "Image11");
+    // The two notes of the page, read with the Help button.
+    helpButton_->setAccessibleDescription(control<QLabel>(this, "Label18")->text() + QStringLiteral(" ") +
+                                          control<QLabel>(this, "Label16")->text());
 
     connect(modifyButton_, &ImageButton::clicked, this, &ResultsScreen::modifyCriteria);
     connect(printButton_, &ImageButton::clicked, this, &ResultsScreen::printResults);
@@ -165,6 +168,10 @@ void ResultsScreen::showHeader(const QString& runtime, const QString& total) {
     total_ = total;
     runtimeLabel_->setText(runtime_);
     totalLabel_->setText(total_);
+    // Heard on arriving, before the first class.
+    setAccessibleDescription(QStringLiteral("Suggested models. %1 %2. %3 %4")
+                                 .arg(control<QLabel>(this, "Label2")->text(), total_.trimmed(),
+                                      control<QLabel>(this, "Label3")->text(), runtime_.trimmed()));
 }
 
 void ResultsScreen::modifyCriteria() {

@@ -85,9 +85,9 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
                 controls << control;
         return controls;
     };
-    // Hidden controls (the VA lists, the total box) are never among them.
+    // Hidden controls (the VA lists, the total box) and the options not chosen are never among them.
     for (auto [form, stops] :
-         {std::pair{"Form6", 8}, {"Form1", 8}, {"Form2", 5}, {"Form4", 13}, {"Form5", 2}}) {
+         {std::pair{"Form6", 8}, {"Form1", 7}, {"Form2", 5}, {"Form4", 13}, {"Form5", 2}}) {
         const QWidgetList order = laidOut(form);
         QWidgetList walked;
         for (QWidget* at = order.value(0); at && walked.size() < order.size(); at = at->nextInFocusChain())
@@ -118,6 +118,34 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
     QTest::keyClick(help, Qt::Key_Space);
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_TRUE(fakes.dialogs.messages.size() == 1 && !screen("Form6").isVisible());
+}
+
+// Tab goes round each screen's controls and comes back to where it began; Shift+Tab, first or
+// after, goes the same way back. A group of options is reached at its chosen option.
+TEST_F(AllScreens, ShiftTabWalksBackTheWayTabWent) {
+    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form3", "Form5"}) {
+        QWidget& window = screen(form);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << form;
+        const auto walk = [&window](Qt::Key key) {
+            QWidgetList seen;
+            for (int i = 0; i < 30 && !seen.contains(QApplication::focusWidget()); ++i) {
+                seen << QApplication::focusWidget();
+                QTest::keyClick(window.windowHandle(), key);
+            }
+            return seen << QApplication::focusWidget();
+        };
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+        QWidgetList backward = walk(Qt::Key_Backtab);
+        const QWidgetList forward = walk(Qt::Key_Tab);
+        std::reverse(backward.begin(), backward.end());
+        EXPECT_TRUE(forward.size() > 2 && forward.first() == forward.last() && backward == forward)
+            << form << " " << forward.size() << " " << backward.size();
+        for (QWidget* stop : forward)
+            EXPECT_TRUE(!qobject_cast<QRadioButton*>(stop) || stop->property("checked").toBool()) << form;
+        window.hide();
+    }
 }
 
 // The second click of a double-click ends on the screen the first showed; a later click goes on.
@@ -170,7 +198,7 @@ TEST_F(AllScreens, EveryTextIsShownAsLaidOut) {
          "Label8:Scanner|Label9:External Drive (Zip, Jaz, etc)|Label3:Other Device VA:|Label2:Cancel|"
          "Label1: Add This System",
          "Image1:Add this computer configuration to the list|Image2:Cancel|Image3:Help"},
-        {"Form3", "Selector Results|Suggested models",
+        {"Form3", "Selector Results|Suggested models. Total VA: 0. Desired Runtime: Select Runtime...",
          "Label2:Total VA:|Label1:0|Label3:Desired Runtime:|Label9:Select Runtime...|"
          "Label4:Basic battery backup only|res(0):|Label5:Basic battery backup with standard interface port|"
          "res(1):|Label6:Line interactive with standard interface port|res(2):|"
