@@ -1,6 +1,12 @@
 // One table across all screens each: pressed look, help, closing, keyboard
 // order and every visible text.
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <vector>
+
 #include "screen_test.h"
+#include "ui/look.h"
 
 namespace vellimar {
 namespace {
@@ -145,6 +151,110 @@ TEST_F(AllScreens, ShiftTabWalksBackTheWayTabWent) {
         for (QWidget* stop : forward)
             EXPECT_TRUE(!qobject_cast<QRadioButton*>(stop) || stop->property("checked").toBool()) << form;
         window.hide();
+    }
+}
+
+// A list's first entry taken by Down is made current afresh, which Qt reports to screen readers; a box's
+// choice changed by a key is its value; an empty list says so.
+TEST_F(AllScreens, KeysOnListsAndBoxesReachScreenReaders) {
+    write_file("server.txt", "Maker B,M,1\r\nMaker A,M,2\r\n");
+    click(find("Form6", "Image2"));
+    auto* makers = find<QListWidget>("Form2", "manuf");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen("Form2")));
+    EXPECT_TRUE(makers->hasFocus() && makers->currentRow() == 0 &&
+                screen("Form2").accessibleDescription() == "Model picker. Network Server");
+    auto* items = find<QListWidget>("Form1", "List1");
+    EXPECT_EQ(find("Form2", "model")->accessibleDescription() + "|" + items->accessibleDescription(),
+              "Empty|Empty. Items to be protected by single UPS");
+    screens.loadList().appendItem({"Router", "100"});
+    EXPECT_EQ(items->accessibleDescription(), "");
+    QSignalSpy current(makers, &QListWidget::currentRowChanged);
+    QTest::keyClick(makers, Qt::Key_Down);
+    EXPECT_TRUE(current.size() == 2 && current.last().value(0) == 0 && makers->currentItem()->isSelected());
+    auto* type = find<QComboBox>("Form4", "Combo3");
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(type);
+    QList<double> values;
+    for (auto key : {Qt::Key_Down, Qt::Key_End}) {
+        QTest::keyClick(type, key);
+        values << box->valueInterface()->currentValue().toDouble();
+    }
+    find<QComboBox>("Form4", "Combo1")->setCurrentIndex(2); // each box's values are its own
+    values << QAccessible::queryAccessibleInterface(find("Form4", "Combo1"))
+                  ->valueInterface()
+                  ->currentValue()
+                  .toDouble();
+    EXPECT_TRUE(box->text(QAccessible::Value) == "Full tower" && values[1] - values[0] == 2 &&
+                values[2] != values[1]);
+    box->valueInterface()->setCurrentValue(values[0]);
+    EXPECT_EQ(type->currentText(), "Desktop");
+}
+
+// Under a dark desktop palette the fixed screens keep all their own colours: each looks as under the
+// ordinary one, its texts at least 4.5:1 and its boxes and the focus mark at least 3:1 to the blue.
+TEST_F(AllScreens, ADarkDesktopPaletteLeavesTheFixedScreensAsTheyAre) {
+    const QPalette ordinary = QApplication::palette();
+    const QPalette dark(Qt::white, QColor(53, 53, 53), QColor(90, 90, 90), QColor(20, 20, 20),
+                        QColor(40, 40, 40), Qt::white, Qt::white, QColor(35, 35, 35), QColor(53, 53, 53));
+    const auto strongest = [](const QImage& image) { // the colour that stands out most from the blue
+        QColor most = ScreenBlue;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (contrastRatio(image.pixelColor(x, y), ScreenBlue) > contrastRatio(most, ScreenBlue))
+                    most = image.pixelColor(x, y);
+        return contrastRatio(most, ScreenBlue);
+    };
+    std::map<std::string, QImage> ordinaryLook;
+    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form3"})
+        ordinaryLook[form] = (screen(form).show(), screen(form).grab().toImage());
+    screens.reset(); // the desktop's palette is dark from the start
+    QApplication::setPalette(dark);
+    double text = 21, box = 21, mark = 21;
+    for (const auto& [form, look] : ordinaryLook) {
+        QWidget& window = screen(form.c_str());
+        window.show();
+        const QImage shown = window.grab().toImage();
+        EXPECT_TRUE(shown == look) << form;
+        for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QImage area = shown.copy(control->geometry().adjusted(2, 2, -2, -2)); // frames left out
+            if (auto* label = qobject_cast<QLabel*>(control);
+                label && label->isVisible() && label->palette().color(QPalette::WindowText) != Qt::black)
+                text = std::min(text, label->text().trimmed().isEmpty() ? 21 : strongest(area));
+            else if (control->isVisible() && !qobject_cast<Picture*>(control) &&
+                     control->focusPolicy() != Qt::NoFocus)
+                box = std::min(
+                    box,
+                    contrastRatio(
+                        area.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0),
+                        ScreenBlue)); // on average
+        }
+        // The mark: what the keyboard's focus on the first control adds beside it.
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+        const QImage marked = window.grab().toImage();
+        for (int y = 0; y < marked.height(); ++y)
+            for (int x = 0; x < marked.width(); ++x)
+                if (marked.pixel(x, y) != shown.pixel(x, y) &&
+                    !window.focusWidget()->geometry().contains(x, y))
+                    mark = std::min(mark, contrastRatio(marked.pixelColor(x, y), ScreenBlue));
+        window.hide();
+    }
+    QApplication::setPalette(ordinary);
+    std::cout << "Contrast to the blue under a dark palette: text " << text << ", boxes " << box
+              << ", focus mark " << mark << std::endl;
+    EXPECT_TRUE(text >= 4.5 && box >= 3 && mark >= 3);
+}
+
+// A window larger than the screen's available area keeps its title bar on it; one that fits is centred
+// (1366 x 768 at a scale factor of 2, less a panel, holds 683 x 360: the results do not fit).
+TEST_F(AllScreens, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
+    for (const QRect area : {QRect(0, 24, 683, 360), QRect(40, 0, 1024, 768)}) {
+        const QRect placed(placeWithin(screen("Form3").size(), area), screen("Form3").size());
+        const QPoint offCentre = placed.center() - area.center();
+        const bool fits = area.height() >= placed.height();
+        EXPECT_TRUE(placed.top() >= area.top() && std::abs(offCentre.x()) <= 1 &&
+                    (!fits || std::abs(offCentre.y()) <= 1))
+            << area.width();
     }
 }
 

@@ -157,13 +157,17 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     EXPECT_EQ(shownInfo(), "QN Series\nBody 120\n");
     click(info(6));
     EXPECT_FALSE(shown("Form5"));
-    // Back and the window's close box close only the viewer.
+    // Back, the window's close box and Escape close only the viewer.
     click(info(0));
     click(find("Form5", "Command2"));
     EXPECT_FALSE(shown("Form5"));
     click(info(1));
     screen("Form5").close();
     EXPECT_TRUE(!shown("Form5") && fakes.process.ends == 0);
+    click(info(1)); // Escape too
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen("Form5")));
+    QTest::keyClick(find("Form5", "Text1"), Qt::Key_Escape);
+    QTRY_VERIFY(!shown("Form5"));
     // A missing product file is named and the viewer stays empty.
     QFile::remove(dir.filePath(QStringLiteral("prod120.txt")));
     click(info(0));
