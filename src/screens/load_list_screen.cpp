@@ -149,6 +149,8 @@ void LoadListScreen::startOver() {
     vaList_->clear();
     itemList_->clear();
     updateTotal();
+    // Shown again, the screen starts at its list, which says it is empty.
+    itemList_->setFocus();
     hide();
     screens_.categoryMenu().show();
 }

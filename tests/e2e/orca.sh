@@ -111,12 +111,22 @@ press Tab "List of items to protect"
 press Tab
 press Tab "Voltage"
 press Tab "Add Another Item push button"
+# After Start Over the list, shown again, says it is empty.
+press Tab "Start Over push button"
 press Return "Category menu." "Network Server push button"
+for _ in 1 2; do press shift+Tab; done
+press shift+Tab "Main Menu push button"
+press Return "Load list" "List of items to protect" "Empty"
+press Tab
+press Tab "Voltage"
+press Tab "Add Another Item push button"
+press Return "Category menu." "Main Menu push button"
 
 # The estimator, every control of it, and back; a button acts on Return once the keyboard has moved
 # the focus. A choice changed by arrow keys is read with its new value, and the open list names its
 # entry.
-press shift+Tab "General Computer / Workstation push button"
+press Tab "Help push button"
+press Tab "General Computer / Workstation push button"
 press Return "General Computer frame" "General computer estimator." "Select general computer components:"
 press Down "Desktop"
 press Down "Minitower"

@@ -55,6 +55,9 @@ TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
     EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2"), QStringList());
     EXPECT_EQ(list().totalText() + "|" + list().runtimeText(), " 0|120 min./ 2 hours");
     EXPECT_TRUE(shown("Form6") && !shown("Form1") && !list().volts120());
+    // Shown again, it starts at its list, now described as empty.
+    EXPECT_TRUE(list().focusWidget() == find("Form1", "List1") &&
+                find("Form1", "List1")->accessibleDescription().startsWith("Empty"));
 }
 
 TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal) {
