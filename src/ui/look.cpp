@@ -55,6 +55,8 @@ class FocusMark : public QWidget {
     explicit FocusMark(QWidget* window) : QWidget(window) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
+        // A picture only: screen readers say where the focus is themselves.
+        hideFromScreenReaders(this);
         hide();
         connect(qApp, &QApplication::focusChanged, this, [this] { refreshSoon(); });
         qApp->installEventFilter(this);
