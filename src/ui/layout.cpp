@@ -50,6 +50,8 @@ class ListBox : public QListWidget {
         connect(model(), &QAbstractItemModel::modelReset, this, &ListBox::describe);
         describe();
     }
+    // The items go with the list's base class, after this part is gone.
+    ~ListBox() override { QObject::disconnect(model(), nullptr, this, nullptr); }
     void reset() override {
         QListWidget::reset();
         scrollToTop();
