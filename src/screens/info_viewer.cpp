@@ -34,6 +34,7 @@ InfoViewer::InfoViewer(Screens& screens, const RunState& state)
     setWindowTitle(QStringLiteral("Information Viewer"));
     setWindowIcon(applicationIcon());
     setFont(screenFont());
+    markFocus(this);
     // Closing the viewer never ends the program, even when no other window
     // is left open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -66,6 +67,8 @@ InfoViewer::InfoViewer(Screens& screens, const RunState& state)
     backButton_ =
         makeControl<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
     backButton_->setAutoDefault(true);
+    // Escape closes the viewer, as it closes any desktop's secondary window.
+    backButton_->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(backButton_, &QPushButton::clicked, this, &InfoViewer::back);
 
     modelLabel_ = makeControl<QLabel>(this, "Label2", twipsRect(90, 1575, 60, 300), QStringLiteral("Label2"));

@@ -76,6 +76,9 @@ LoadListScreen::LoadListScreen(Screens& screens, RunState& state)
     hideFromScreenReaders(control<QWidget>(this, "Label6"));
     clickThroughLabels(this, {{"Label5", "Option1"}, {"Label6", "Option2"}});
     runtimeBox_->setEditable(true);
+    // Its edit line, made now, would stand last in the keyboard order, and
+    // Shift+Tab from the list would come back to the box for ever.
+    QWidget::setTabOrder(runtimeBox_, runtimeBox_->lineEdit());
     runtimeBox_->setInsertPolicy(QComboBox::NoInsert);
     runtimeBox_->setCompleter(nullptr);
     // Screen readers land on its edit line.
@@ -147,6 +150,8 @@ void LoadListScreen::addAnother() {
 void LoadListScreen::startOver() {
     state_.clearItems();
     showItems();
+    // Shown again, the screen starts at its list, which says it is empty.
+    itemList_->setFocus();
     hide();
     screens_.categoryMenu().show();
 }

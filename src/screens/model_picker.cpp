@@ -98,6 +98,8 @@ ModelPicker::ModelPicker(Screens& screens, RunState& state)
 void ModelPicker::setCategory(const EquipmentCategory& category) {
     category_ = &category;
     categoryLabel_->setText(QString::fromUtf8(category.key));
+    // Screen readers say which list this is: the title is every category's.
+    setAccessibleDescription(QStringLiteral("Model picker. ") + QString::fromUtf8(category.caption));
     firstPrompt_->setText(QString::fromUtf8(category.first_prompt));
     secondPrompt_->setText(QString::fromUtf8(category.second_prompt));
 }
@@ -134,6 +136,8 @@ void ModelPicker::fillManufacturers() {
     sortAlphabetically(names, [](const QString& name) { return name; });
     const QSignalBlocker blocker(manufacturerList_);
     manufacturerList_->addItems(QStringList(names.begin(), names.end()));
+    // Each fill starts the choice afresh, from the list of makers.
+    manufacturerList_->setFocus(Qt::OtherFocusReason);
 }
 
 void ModelPicker::manufacturerChosen() {

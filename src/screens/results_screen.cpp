@@ -139,6 +139,9 @@ ResultsScreen::ResultsScreen(Screens& screens, RunState& state)
     printButton_ = control<ImageButton>(this, "Image12");
     quitButton_ = control<ImageButton>(this, "Image2");
     helpButton_ = control<ImageButton>(this, "Image11");
+    // The two notes of the page, read with the Help button.
+    helpButton_->setAccessibleDescription(control<QLabel>(this, "Label18")->text() + QStringLiteral(" ") +
+                                          control<QLabel>(this, "Label16")->text());
 
     connect(modifyButton_, &ImageButton::clicked, this, &ResultsScreen::modifyCriteria);
     connect(printButton_, &ImageButton::clicked, this, &ResultsScreen::printResults);
@@ -170,6 +173,10 @@ void ResultsScreen::showHeader() {
 void ResultsScreen::showHeader(const std::string& runtime, const std::string& total) {
     runtimeLabel_->setText(QString::fromStdString(runtime));
     totalLabel_->setText(QString::fromStdString(total));
+    // Heard on arriving, before the first class.
+    setAccessibleDescription(QStringLiteral("Suggested models. %1 %2. %3 %4")
+                                 .arg(control<QLabel>(this, "Label2")->text(), totalLabel_->text().trimmed(),
+                                      control<QLabel>(this, "Label3")->text(), runtimeLabel_->text().trimmed()));
 }
 
 void ResultsScreen::modifyCriteria() {

@@ -1,5 +1,6 @@
 #include "ui/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleObject>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
+#include <cmath>
 
 #include "ui/image_button.h"
 
@@ -219,10 +221,31 @@ bool namedByAnotherLabel(const QLabel* label) {
 //    and a box without a tooltip is described by its own accessible name;
 //  - Press or ShowMenu on an open popup takes the item selected in it, as
 //    Enter does from the keyboard: Qt 6.4 offers screen readers no other way
-//    to choose an item.
-class ComboInterface : public QAccessibleWidget {
+//    to choose an item;
+//  - its value is the place of its choice, so that a choice changed by a key
+//    on the closed box is reported as a change of value, which screen
+//    readers read out with the new text. Orca leaves out a value equal to
+//    the last one it read from any control, so each box's values are its
+//    own: the place, and a fraction that belongs to this box.
+class ComboInterface : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
     explicit ComboInterface(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return combo()->currentIndex() + ownFraction(); }
+    void setCurrentValue(const QVariant& value) override {
+        const int place = static_cast<int>(std::floor(value.toDouble()));
+        if (place >= -1 && place < combo()->count())
+            combo()->setCurrentIndex(place);
+    }
+    QVariant maximumValue() const override { return combo()->count() - 1 + ownFraction(); }
+    QVariant minimumValue() const override { return -1 + ownFraction(); }
+    QVariant minimumStepSize() const override { return 1; }
 
     int childCount() const override { return combo()->lineEdit() ? 2 : 1; }
 
@@ -286,6 +309,11 @@ class ComboInterface : public QAccessibleWidget {
 
   private:
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+    // Told apart by the box's place among its window's boxes.
+    double ownFraction() const {
+        const QList<QComboBox*> boxes = widget()->window()->findChildren<QComboBox*>();
+        return static_cast<double>(boxes.indexOf(combo()) + 1) / (boxes.size() + 1);
+    }
 };
 
 // Qt leaves a message box's icon unnamed; its name says what kind of
@@ -368,8 +396,21 @@ void readCurrentItemOnFocus(QAbstractItemView* list) {
 void groupOptions(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options) {
     auto* group = new QObject(screen);
     group->setProperty(GroupName, name);
-    for (QWidget* option : options)
+    const QList<QWidget*> members(options);
+    // Tab and Shift+Tab reach the group at its chosen option; the arrow keys
+    // move within it. Qt would reach whichever option the first key meets.
+    const auto chosenTakesTab = [members] {
+        for (QWidget* member : members) {
+            const auto* option = qobject_cast<QAbstractButton*>(member);
+            member->setFocusPolicy(option && option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    for (QWidget* option : options) {
         option->setProperty(OptionGroup, QVariant::fromValue(group));
+        if (auto* button = qobject_cast<QAbstractButton*>(option))
+            QObject::connect(button, &QAbstractButton::toggled, group, chosenTakesTab);
+    }
+    chosenTakesTab();
 }
 
 } // namespace vellimar

@@ -34,7 +34,8 @@ void hideFromScreenReaders(QWidget* caption);
 void readCurrentItemOnFocus(QAbstractItemView* list);
 
 // Puts option buttons that stand loose on a screen into a group that screen
-// readers name once, before the option ("Voltage", "120 Volt").
+// readers name once, before the option ("Voltage", "120 Volt"), and that
+// Tab and Shift+Tab reach at its chosen option.
 void groupOptions(QWidget* screen, const QString& name, std::initializer_list<QWidget*> options);
 
 } // namespace vellimar

@@ -69,17 +69,6 @@ void ImageButton::release() {
         moveTo(released_);
 }
 
-void ImageButton::paintEvent(QPaintEvent* event) {
-    Picture::paintEvent(event);
-    if (!showsFocusFrame())
-        return;
-    // A dotted focus frame inside the face (around the whole of an icon).
-    const bool icon = bitmap() == Bitmap::Help || bitmap() == Bitmap::Info;
-    QPainter painter(this);
-    painter.setPen(QPen(icon ? Qt::white : Qt::black, 1, Qt::DotLine));
-    painter.drawRect(icon ? rect().adjusted(0, 0, -1, -1) : rect().adjusted(8, 4, -10, -6));
-}
-
 void ImageButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     press();

@@ -38,8 +38,10 @@ class ImageButton : public Picture {
     // Caption (or purpose) read out by screen readers.
     void setCaption(const QString& caption);
 
-    // The dotted frame shows only while the focus is the keyboard's.
+    // The focus mark shows only while the focus is the keyboard's.
     bool showsFocusFrame() const;
+    // A help or information icon, rather than a button with a caption.
+    bool isIcon() const { return bitmap() == Bitmap::Help || bitmap() == Bitmap::Info; }
     // Held down by the mouse, the keyboard or a click in progress.
     bool isDown() const { return down_; }
     // A click as the keyboard gives it, for screen readers: pressed now,
@@ -51,7 +53,6 @@ class ImageButton : public Picture {
     void clicked();
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

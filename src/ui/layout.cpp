@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+#include "ui/accessibility.h"
 #include "ui/image_button.h"
 #include "ui/look.h"
 
@@ -44,9 +45,17 @@ class LabelClicks : public QObject {
 
 // A list box as the keyboard knows it: with nothing selected, Down selects
 // the first entry and Up the last. A list filled afresh starts at its top.
+// An empty list says so to screen readers, which would read it as "list".
 class ListBox : public QListWidget {
   public:
-    using QListWidget::QListWidget;
+    explicit ListBox(QWidget* parent) : QListWidget(parent) {
+        connect(model(), &QAbstractItemModel::rowsInserted, this, &ListBox::describe);
+        connect(model(), &QAbstractItemModel::rowsRemoved, this, &ListBox::describe);
+        connect(model(), &QAbstractItemModel::modelReset, this, &ListBox::describe);
+        describe();
+    }
+    // The items go with the list's base class, after this part is gone.
+    ~ListBox() override { QObject::disconnect(model(), nullptr, this, nullptr); }
     void reset() override {
         QListWidget::reset();
         scrollToTop();
@@ -56,10 +65,28 @@ class ListBox : public QListWidget {
     void keyPressEvent(QKeyEvent* event) override {
         const bool down = event->key() == Qt::Key_Down;
         if ((down || event->key() == Qt::Key_Up) && selectedItems().isEmpty() && count() > 0) {
+            // Focus made the first entry current without selecting it; made
+            // current afresh, it is reported to screen readers as it is chosen.
+            selectionModel()->clearCurrentIndex();
             setCurrentRow(down ? 0 : count() - 1);
             return;
         }
         QListWidget::keyPressEvent(event);
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTipChange)
+            describe();
+        return QListWidget::event(event);
+    }
+
+  private:
+    // Described by its tooltip, as Qt does, and as empty while it is.
+    void describe() {
+        const QString empty = QStringLiteral("Empty");
+        setAccessibleDescription(count() > 0           ? QString()
+                                 : toolTip().isEmpty() ? empty
+                                                       : empty + QStringLiteral(". ") + toolTip());
     }
 };
 
@@ -90,8 +117,12 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
         list->setUniformItemSizes(true);
         return list;
     }
-    case Kind::Combo:
-        return makeControl<QComboBox>(screen, row.name, area);
+    case Kind::Combo: {
+        auto* combo = makeControl<QComboBox>(screen, row.name, area);
+        // The open list names the entry it opens on.
+        readCurrentItemOnFocus(combo->view());
+        return combo;
+    }
     case Kind::Option:
         return makeControl<QRadioButton>(screen, row.name, area);
     case Kind::Check:

@@ -25,6 +25,25 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 inline const QColor ScreenBlue{51, 51, 153};
 inline const QColor CaptionGrey{224, 224, 224};
 
+// The contrast of two colours as the accessibility guidelines measure it,
+// from 1 (alike) to 21 (black and white).
+double contrastRatio(const QColor& one, const QColor& other);
+
+// The palette of the fixed screens: Qt's own light colours around `window`,
+// each of them set, so that a desktop's dark or high-contrast palette
+// changes none (a light box on the blue stays light, its text dark).
+QPalette fixedPalette(const QColor& window);
+
+// Where a window of `size` goes in the available `area`: centred, but never
+// above or left of it, so that a window larger than the area keeps its
+// title bar, and with it the way to move it, on the screen.
+QPoint placeWithin(const QSize& size, const QRect& area);
+
+// Shows the keyboard's focus on `window` with a mark around the control
+// that has it, clear of the control's text, in a colour that stands out from
+// the window's background. It shows while the keyboard is in use.
+void markFocus(QWidget* window);
+
 // "MS Sans Serif" and "Arial" are not on Linux; both are mapped to their
 // metric twin Liberation Sans, so captions fit their labels as laid out.
 void installFontSubstitutes();

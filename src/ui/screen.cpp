@@ -63,11 +63,10 @@ Screen::Screen(const char* name, const QString& title, int widthTwips, int heigh
     setWindowIcon(applicationIcon());
     setFixedSize(twips(widthTwips), twips(heightTwips));
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ScreenBlue);
-    setPalette(palette);
+    setPalette(fixedPalette(ScreenBlue));
     setFont(screenFont());
     inputWatch();
+    markFocus(this);
 }
 
 void Screen::activate() {
@@ -85,8 +84,7 @@ void Screen::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect area = screen->availableGeometry();
-            move(area.center() - rect().center());
+            move(placeWithin(size(), screen->availableGeometry()));
         }
         windowHandle()->installEventFilter(this);
     }

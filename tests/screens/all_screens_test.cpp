@@ -1,6 +1,12 @@
 // One table across all screens each: pressed look, help, closing, keyboard
 // order, and what the texts are to screen readers.
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <vector>
+
 #include "screen_test.h"
+#include "ui/look.h"
 
 namespace vellimar {
 namespace {
@@ -93,7 +99,7 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
                 controls << control;
         return controls;
     };
-    // Hidden controls (the VA lists, the total box) are never among them.
+    // Hidden controls (the VA lists, the total box) and the options not chosen are never among them.
     for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form5"}) {
         const QWidgetList order = laidOut(form);
         QWidgetList walked;
@@ -125,6 +131,150 @@ TEST_F(AllScreens, TabWalksTheControlsInLayoutOrderAndTheKeyboardClicks) {
     QTest::keyClick(help, Qt::Key_Space);
     QTest::keyClick(help, Qt::Key_Return);
     EXPECT_TRUE(fakes.dialogs.messages.size() == 1 && !screen("Form6").isVisible());
+}
+
+// Tab goes round each screen's controls and comes back to where it began; Shift+Tab, first or
+// after, goes the same way back. A group of options is reached at its chosen option.
+TEST_F(AllScreens, ShiftTabWalksBackTheWayTabWent) {
+    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form3", "Form5"}) {
+        QWidget& window = screen(form);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << form;
+        const auto walk = [&window](Qt::Key key) {
+            QWidgetList seen;
+            for (int i = 0; i < 30 && !seen.contains(QApplication::focusWidget()); ++i) {
+                seen << QApplication::focusWidget();
+                QTest::keyClick(window.windowHandle(), key);
+            }
+            return seen << QApplication::focusWidget();
+        };
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+        QWidgetList backward = walk(Qt::Key_Backtab);
+        const QWidgetList forward = walk(Qt::Key_Tab);
+        std::reverse(backward.begin(), backward.end());
+        EXPECT_TRUE(forward.size() > 2 && forward.first() == forward.last() && backward == forward)
+            << form << " " << forward.size() << " " << backward.size();
+        for (QWidget* stop : forward)
+            EXPECT_TRUE(!qobject_cast<QRadioButton*>(stop) || stop->property("checked").toBool()) << form;
+        window.hide();
+    }
+}
+
+// A list's first entry taken by Down is made current afresh, which Qt reports to screen readers; a box's
+// choice changed by a key is its value; an empty list says so.
+TEST_F(AllScreens, KeysOnListsAndBoxesReachScreenReaders) {
+    write_file("server.txt", "Maker B,M,1\r\nMaker A,M,2\r\n");
+    click(find("Form6", "Image2"));
+    auto* makers = find<QListWidget>("Form2", "manuf");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen("Form2")));
+    EXPECT_TRUE(makers->hasFocus() && makers->currentRow() == 0 &&
+                screen("Form2").accessibleDescription() == "Model picker. Network Server");
+    auto* items = find<QListWidget>("Form1", "List1");
+    EXPECT_EQ(find("Form2", "model")->accessibleDescription() + "|" + items->accessibleDescription(),
+              "Empty|Empty. Items to be protected by single UPS");
+    state.addItem({"Router", "100"});
+    screens.loadList().showAddedItem();
+    EXPECT_EQ(items->accessibleDescription(), "");
+    QSignalSpy current(makers, &QListWidget::currentRowChanged);
+    QTest::keyClick(makers, Qt::Key_Down);
+    EXPECT_TRUE(current.size() == 2 && current.last().value(0) == 0 && makers->currentItem()->isSelected());
+    auto* type = find<QComboBox>("Form4", "Combo3");
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(type);
+    QList<double> values;
+    for (auto key : {Qt::Key_Down, Qt::Key_End}) {
+        QTest::keyClick(type, key);
+        values << box->valueInterface()->currentValue().toDouble();
+    }
+    find<QComboBox>("Form4", "Combo1")->setCurrentIndex(2); // each box's values are its own
+    values << QAccessible::queryAccessibleInterface(find("Form4", "Combo1"))
+                  ->valueInterface()
+                  ->currentValue()
+                  .toDouble();
+    EXPECT_TRUE(box->text(QAccessible::Value) == "Full tower" && values[1] - values[0] == 2 &&
+                values[2] != values[1]);
+    box->valueInterface()->setCurrentValue(values[0]);
+    EXPECT_EQ(type->currentText(), "Desktop");
+}
+
+// Under a dark desktop palette the fixed screens keep all their own colours: each looks as under the
+// ordinary one, its texts at least 4.5:1 and its boxes and the focus mark at least 3:1 to the blue.
+TEST_F(AllScreens, ADarkDesktopPaletteLeavesTheFixedScreensAsTheyAre) {
+    const QPalette ordinary = QApplication::palette();
+    const QPalette dark(Qt::white, QColor(53, 53, 53), QColor(90, 90, 90), QColor(20, 20, 20),
+                        QColor(40, 40, 40), Qt::white, Qt::white, QColor(35, 35, 35), QColor(53, 53, 53));
+    const auto strongest = [](const QImage& image) { // the colour that stands out most from the blue
+        QColor most = ScreenBlue;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (contrastRatio(image.pixelColor(x, y), ScreenBlue) > contrastRatio(most, ScreenBlue))
+                    most = image.pixelColor(x, y);
+        return contrastRatio(most, ScreenBlue);
+    };
+    std::map<std::string, QImage> ordinaryLook;
+    for (const char* form : {"Form6", "Form1", "Form2", "Form4", "Form3"})
+        ordinaryLook[form] = (screen(form).show(), screen(form).grab().toImage());
+    screens.reset(); // the desktop's palette is dark from the start
+    QApplication::setPalette(dark);
+    double text = 21, box = 21, mark = 21;
+    for (const auto& [form, look] : ordinaryLook) {
+        QWidget& window = screen(form.c_str());
+        window.show();
+        const QImage shown = window.grab().toImage();
+        EXPECT_TRUE(shown == look) << form;
+        for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QImage area = shown.copy(control->geometry().adjusted(2, 2, -2, -2)); // frames left out
+            if (auto* label = qobject_cast<QLabel*>(control);
+                label && label->isVisible() && label->palette().color(QPalette::WindowText) != Qt::black)
+                text = std::min(text, label->text().trimmed().isEmpty() ? 21 : strongest(area));
+            else if (control->isVisible() && !qobject_cast<Picture*>(control) &&
+                     control->focusPolicy() != Qt::NoFocus)
+                box = std::min(
+                    box,
+                    contrastRatio(
+                        area.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0),
+                        ScreenBlue)); // on average
+        }
+        // The mark: what the keyboard's focus on the first control adds beside it.
+        const auto beside = [&window, &shown](const QImage& now) { // the colours it adds
+            QList<QColor> added;
+            for (int y = 0; y < now.height(); ++y)
+                for (int x = 0; x < now.width(); ++x)
+                    if (now.pixel(x, y) != shown.pixel(x, y) &&
+                        !window.focusWidget()->geometry().contains(x, y))
+                        added << now.pixelColor(x, y);
+            return added;
+        };
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+        const QList<QColor> marked = beside(window.grab().toImage());
+        for (const QColor& colour : marked)
+            mark = std::min(mark, contrastRatio(colour, ScreenBlue));
+        if (!qobject_cast<ImageButton*>(window.focusWidget())) { // the mouse takes the mark away
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(1, 1));
+            QTest::qWait(10);
+            EXPECT_TRUE(!marked.isEmpty() && beside(window.grab().toImage()).isEmpty()) << form;
+        }
+        window.hide();
+    }
+    QApplication::setPalette(ordinary);
+    std::cout << "Contrast to the blue under a dark palette: text " << text << ", boxes " << box
+              << ", focus mark " << mark << std::endl;
+    EXPECT_TRUE(text >= 4.5 && box >= 3 && mark >= 3);
+}
+
+// A window larger than the screen's available area keeps its title bar on it; one that fits is centred
+// (1366 x 768 at a scale factor of 2, less a panel, holds 683 x 360: the results do not fit).
+TEST_F(AllScreens, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
+    for (const QRect area : {QRect(0, 24, 683, 360), QRect(40, 0, 1024, 768)}) {
+        const QRect placed(placeWithin(screen("Form3").size(), area), screen("Form3").size());
+        const QPoint offCentre = placed.center() - area.center();
+        const bool fits = area.height() >= placed.height();
+        EXPECT_TRUE(placed.top() >= area.top() && std::abs(offCentre.x()) <= 1 &&
+                    (!fits || std::abs(offCentre.y()) <= 1))
+            << area.width();
+    }
 }
 
 // The second click of a double-click ends on the screen the first showed; a later click goes on.
@@ -168,7 +318,7 @@ TEST_F(AllScreens, TextsAreTitledPlainAndNameTheirButtons) {
          "Image5:Cancel|Image7:Add selected item to list|Image8:Pick a different category of items"},
         {"Form4", "General Computer|General computer estimator. Select general computer components:",
          "Image1:Add this computer configuration to the list|Image2:Cancel|Image3:Help"},
-        {"Form3", "Selector Results|Suggested models", "Image1:Go back and modify list|Image2:Quit the selector"},
+        {"Form3", "Selector Results|Suggested models. Total VA: 0. Desired Runtime: Select Runtime...", "Image1:Go back and modify list|Image2:Quit the selector"},
         {"Form5", "Information Viewer|Product information for this model:", ""},
     };
     // clang-format on

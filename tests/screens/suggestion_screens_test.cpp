@@ -61,6 +61,9 @@ TEST_F(LoadListTest, ItemsAreTotalledAndStartOverEmptiesThemKeepingTheChoices) {
     EXPECT_EQ(text("Form1", "Text1") + "|" + QString::fromStdString(state.runtimeText()),
               " 0|120 min./ 2 hours");
     EXPECT_TRUE(shown("Form6") && !shown("Form1") && !state.volts120());
+    // Shown again, it starts at its list, now described as empty.
+    EXPECT_TRUE(list().focusWidget() == find("Form1", "List1") &&
+                find("Form1", "List1")->accessibleDescription().startsWith("Empty"));
 }
 
 TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal) {
@@ -176,6 +179,10 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     click(info(1));
     screen("Form5").close();
     EXPECT_TRUE(!shown("Form5") && fakes.process.ends == 0);
+    click(info(1)); // Escape too
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen("Form5")));
+    QTest::keyClick(find("Form5", "Text1"), Qt::Key_Escape);
+    QTRY_VERIFY(!shown("Form5"));
     // A missing product file is named and the viewer stays empty.
     QFile::remove(dir.filePath(QStringLiteral("prod120.txt")));
     click(info(0));
