@@ -61,7 +61,7 @@ setsid dbus-run-session -- sh -c '
     openbox >/dev/null 2>&1 &
     orca -u "$1/prefs" --debug-file="$1/orca.log" >/dev/null 2>&1 &
     echo $! >"$1/orca.pid"
-    exec sleep 120' sh "$work" >"$work/session.log" 2>&1 &
+    exec sleep 280' sh "$work" >"$work/session.log" 2>&1 &
 session=$!
 
 since_mark() { tail -n +"$((mark + 1))" "$spoken"; }
