@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <regex>
 
 #include "core/numbers.h"
 #include "core/textfile.h"
@@ -12,26 +11,120 @@ namespace vellimar {
 
 namespace {
 
-using std::regex_constants::icase;
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A reading position in a trimmed text, for the few ways of writing a figure
+// that these rules recognise. Letters compare without regard to case.
+class Cursor {
+  public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+    bool at_end() const { return at_ == text_.size(); }
+    char next() const { return at_end() ? '\0' : text_[at_]; }
+    std::size_t position() const { return at_; }
+    std::string_view taken_since(std::size_t from) const { return text_.substr(from, at_ - from); }
+    void seek(std::size_t position) { at_ = position; }
+    void advance() { at_ += at_end() ? 0 : 1; }
+
+    std::size_t digits() {
+        const std::size_t from = at_;
+        while (!at_end() && is_digit(text_[at_]))
+            ++at_;
+        return at_ - from;
+    }
+    bool take(std::string_view word) {
+        if (text_.size() - at_ < word.size())
+            return false;
+        for (std::size_t i = 0; i < word.size(); ++i)
+            if ((text_[at_ + i] | 0x20) != word[i])
+                return false;
+        at_ += word.size();
+        return true;
+    }
+    void blanks() {
+        while (!at_end() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\n'))
+            ++at_;
+    }
+    // Blanks, then perhaps `unit`, then nothing more.
+    bool ends_after(std::string_view unit, bool unit_needed) {
+        blanks();
+        return (take(unit) || !unit_needed) && at_end();
+    }
+    // A point and the digits after it, where they stand.
+    void fraction() {
+        if (take("."))
+            digits();
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+// Digits grouped in threes by commas, apostrophes or spaces ("1,200.5 VA").
+std::optional<double> grouped_figure(std::string_view text) {
+    Cursor read(text);
+    const std::size_t lead = read.digits();
+    if (lead < 1 || lead > 3)
+        return std::nullopt;
+    std::string digits(read.taken_since(0));
+    for (;;) {
+        const std::size_t separator = read.position();
+        if (read.next() != ',' && read.next() != '\'' && read.next() != ' ')
+            break;
+        read.advance();
+        const std::size_t group = read.position();
+        if (read.digits() != 3) {
+            read.seek(separator); // the blanks before "VA", or no group at all
+            break;
+        }
+        digits += read.taken_since(group);
+    }
+    if (digits.size() == lead)
+        return std::nullopt;
+    const std::size_t point = read.position();
+    read.fraction();
+    digits += read.taken_since(point);
+    if (!read.ends_after("va", false))
+        return std::nullopt;
+    return lenient_parse(digits);
+}
+
+// Kilovolt-amperes ("1.5 kVA").
+std::optional<double> kilo_figure(std::string_view text) {
+    Cursor read(text);
+    const std::size_t whole = read.digits();
+    const bool point = read.take(".");
+    if (whole + read.digits() == 0 || (!whole && !point))
+        return std::nullopt;
+    const double figure = lenient_parse(read.taken_since(0));
+    if (!read.ends_after("kva", true))
+        return std::nullopt;
+    return figure * 1000;
+}
+
+// An exponent ("2e3").
+std::optional<double> exponent_figure(std::string_view text) {
+    Cursor read(text);
+    if (read.digits() == 0)
+        return std::nullopt;
+    read.fraction();
+    if (!read.take("e"))
+        return std::nullopt;
+    if (read.next() == '+' || read.next() == '-')
+        read.advance();
+    if (read.digits() == 0 || !read.ends_after("va", false))
+        return std::nullopt;
+    return lenient_parse(text);
+}
 
 // The figure the user meant, where the way a trimmed text is written says so
 // plainly: digit groups ("1,200"), kilovolt-amperes ("1.5 kVA"), an exponent.
 std::optional<double> meant_figure(const std::string& text) {
-    static const std::regex grouped(R"((\d{1,3}(?:[,' ]\d{3})+)(\.\d*)?[ \t\n]*(?:va)?)", icase);
-    static const std::regex kilo(R"((\d+(?:\.\d*)?|\.\d+)[ \t\n]*kva)", icase);
-    static const std::regex exponent(R"(\d+(?:\.\d*)?e[+-]?\d+[ \t\n]*(?:va)?)", icase);
-    std::smatch parts;
-    if (std::regex_match(text, parts, grouped)) {
-        std::string digits;
-        for (char c : parts[1].str())
-            if (c >= '0' && c <= '9')
-                digits += c;
-        return lenient_parse(digits + parts[2].str());
-    }
-    if (std::regex_match(text, parts, kilo))
-        return lenient_parse(parts[1].str()) * 1000;
-    if (std::regex_match(text, exponent))
-        return lenient_parse(text);
+    for (auto figure : {grouped_figure, kilo_figure, exponent_figure})
+        if (const std::optional<double> meant = figure(text))
+            return meant;
     return std::nullopt;
 }
 
