@@ -26,6 +26,12 @@ class FakeDialogs : public Dialogs {
         return answers_.isEmpty() ? QString() : answers_.takeFirst();
     }
     void answerNextInput(const QString& answer) { answers_.append(answer); }
+    QStringList texts() const { // of the messages, in order
+        QStringList texts;
+        for (const ShownMessage& shown : messages)
+            texts.append(shown.text);
+        return texts;
+    }
 
     QList<ShownMessage> messages;
     QStringList prompts; // prompt and title of each input box, as "prompt|title"

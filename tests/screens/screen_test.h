@@ -34,7 +34,7 @@ class ScreenTest : public ::testing::Test {
     void TearDown() override;
 
     void write_file(const char* name, const std::string& bytes);
-    QStringList messages() const;
+    QStringList messages() const { return fakes.dialogs.texts(); }
     // The screen with layout name `form` ("Form1" ... "Form6").
     QWidget& screen(const char* form);
     // The control with layout name `name` on screen `form`.
