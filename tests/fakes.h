@@ -4,8 +4,17 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 #include "ui/platform.h"
+
+// Readable values in failure messages.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text;
+}
 
 namespace vellimar {
 

@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 #include "app/application.h"
@@ -17,14 +16,6 @@
 #include "screens/results_screen.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
-
-// Readable values in failure messages.
-inline std::ostream& operator<<(std::ostream& out, const QString& text) {
-    return out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text;
-}
 
 namespace vellimar {
 

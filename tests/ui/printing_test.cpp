@@ -8,10 +8,6 @@
 #include "fakes.h"
 #include "ui/printing.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace vellimar {
 namespace {
 
