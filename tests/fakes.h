@@ -4,8 +4,17 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 #include "ui/platform.h"
+
+// Readable values in failure messages.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text;
+}
 
 namespace vellimar {
 
@@ -26,6 +35,12 @@ class FakeDialogs : public Dialogs {
         return answers_.isEmpty() ? QString() : answers_.takeFirst();
     }
     void answerNextInput(const QString& answer) { answers_.append(answer); }
+    QStringList texts() const { // of the messages, in order
+        QStringList texts;
+        for (const ShownMessage& shown : messages)
+            texts.append(shown.text);
+        return texts;
+    }
 
     QList<ShownMessage> messages;
     QStringList prompts; // prompt and title of each input box, as "prompt|title"

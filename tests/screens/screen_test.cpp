@@ -24,13 +24,6 @@ void ScreenTest::write_file(const char* name, const std::string& bytes) {
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-QStringList ScreenTest::messages() const {
-    QStringList texts;
-    for (const ShownMessage& message : fakes.dialogs.messages)
-        texts.append(message.text);
-    return texts;
-}
-
 QWidget& ScreenTest::screen(const char* form) {
     // Touching a screen makes it, so only the one asked for is touched.
     const std::function<QWidget&()> all[] = {[this]() -> QWidget& { return screens.loadList(); },

@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 #include "app/application.h"
@@ -18,14 +17,6 @@
 #include "ui/image_button.h"
 #include "ui/layout.h"
 
-// Readable values in failure messages.
-inline std::ostream& operator<<(std::ostream& out, const QString& text) {
-    return out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text;
-}
-
 namespace vellimar {
 
 class ScreenTest : public ::testing::Test {
@@ -34,7 +25,7 @@ class ScreenTest : public ::testing::Test {
     void TearDown() override;
 
     void write_file(const char* name, const std::string& bytes);
-    QStringList messages() const;
+    QStringList messages() const { return fakes.dialogs.texts(); }
     // The screen with layout name `form` ("Form1" ... "Form6").
     QWidget& screen(const char* form);
     // The control with layout name `name` on screen `form`.

@@ -8,10 +8,6 @@
 #include "fakes.h"
 #include "ui/printing.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace vellimar {
 namespace {
 
@@ -75,12 +71,6 @@ class PrintServerTest : public ::testing::Test {
         QTest::qWait(300); // for anything still on its way to the server
         return first;
     }
-    QStringList messages() const {
-        QStringList texts;
-        for (const ShownMessage& message : fakes.dialogs.messages)
-            texts.append(message.text);
-        return texts;
-    }
     void TearDown() override {
         server.kill();
         server.waitForFinished();
@@ -110,7 +100,7 @@ TEST_F(PrintServerTest, SuccessOnlyWhenTheServerTookTheWholeDocument) {
     for (const auto& expected : cases) {
         serve(expected.mode);
         EXPECT_LE(print({QStringLiteral("Vellimar UPS Selector Results")}), PrintSystemBoundMs + 1000);
-        EXPECT_EQ(messages(), QStringList{expected.message}) << expected.mode;
+        EXPECT_EQ(fakes.dialogs.texts(), QStringList{expected.message}) << expected.mode;
         const QStringList seen = events().replaceInStrings(QRegularExpression(" \\d{4,} "), " * ");
         EXPECT_EQ(seen, expected.events) << expected.mode;
     }
@@ -139,7 +129,7 @@ TEST_F(PrintServerTest, AFailedJobNeverPrintsAndTheNextWaitsForIt) {
         QStringList(300, QStringLiteral("overlong ").repeated(7000)).join(QStringLiteral("\n"));
     const qint64 first = print({slowLine, manyPages, QStringLiteral("one"), QStringLiteral("two")});
     EXPECT_LE(first, PrintSystemBoundMs + 1000);
-    EXPECT_EQ(messages(), (QStringList{Failure, Failure, Success, Success}));
+    EXPECT_EQ(fakes.dialogs.texts(), (QStringList{Failure, Failure, Success, Success}));
     EXPECT_EQ(
         events().replaceInStrings(QRegularExpression(" \\d+ 595x842"), ""),
         (QStringList{"created 1", "document 1", "answered 1", "created 2", "document 2", "answered 2"}));
