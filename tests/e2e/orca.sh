@@ -95,7 +95,7 @@ patience=40 expect "Vellimar UPS Selector frame" "Category menu." "Select type o
 press Tab "General Computer / Workstation push button"
 
 # The picker says which category it lists, and its first Down reads the first maker; cancelled, it
-# leaves an empty load list, read as empty. Tab and Shift+Tab go round from the last control to the first.
+# leaves an empty load list, read as empty. Tab and Shift+Tab go round that screen's controls.
 press Tab "Network Server push button"
 press Return "Select Item Category frame" "Model picker." "Network Server" "Select Manufacturer:"
 first_maker=$(tr -d '\r' <"$data/server.txt" | cut -d, -f1 | LC_ALL=C sort -fu | head -n 1)
@@ -104,6 +104,9 @@ press Tab "Select Model:"
 press Tab "Cancel push button"
 press Return "Load list" "List of items to protect" "Empty"
 press shift+Tab "Help push button"
+for _ in $(seq 5); do press shift+Tab; done
+press shift+Tab "List of items to protect"
+for _ in $(seq 6); do press Tab; done
 press Tab "List of items to protect"
 press Tab
 press Tab "Voltage"
