@@ -24,7 +24,7 @@ const std::string& scratch_path() {
 }
 
 // CR LF, a lone CR and a lone LF each end a line; a UTF-8 byte-order mark
-// at the start is dropped.
+// at the start of the file, and then one at the start of a line, is dropped.
 std::vector<std::string> plain_lines(std::string_view content) {
     if (content.substr(0, 3) == "\xEF\xBB\xBF")
         content.remove_prefix(3);
@@ -42,6 +42,9 @@ std::vector<std::string> plain_lines(std::string_view content) {
     }
     if (!line.empty())
         lines.push_back(line);
+    for (std::string& each : lines)
+        if (each.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            each.erase(0, 3);
     return lines;
 }
 

@@ -39,8 +39,7 @@ namespace vellimar {
 
 void useDataFolder(const QString& dataDir) {
     const DataFolderChoice choice = choose_data_folder(
-        dataDir.isEmpty() ? data_folder_candidates()
-                          : std::vector<std::string>{QFile::encodeName(dataDir).toStdString()});
+        dataDir.isEmpty() ? data_folder_candidates() : std::vector<std::string>{argumentBytes(dataDir)});
     set_data_folder(choice.folder);
     if (choice.found)
         return;

@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
+#include <string_view>
+
+#include "core/textfile.h"
 
 namespace vellimar {
 
@@ -49,6 +52,41 @@ std::optional<int> handleCommandLine(QCommandLineParser& parser, const QStringLi
         return 0;
     }
     return std::nullopt;
+}
+
+QStringList commandLineArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int a = 0; a < argc; ++a) {
+        const std::string_view bytes(argv[a]);
+        QString argument;
+        for (std::size_t i = 0; i < bytes.size();) {
+            std::size_t length = 1;
+            while (length < 4 && !valid_utf8(bytes.substr(i, length)))
+                ++length;
+            if (valid_utf8(bytes.substr(i, length))) {
+                argument += QString::fromUtf8(bytes.data() + i, static_cast<qsizetype>(length));
+                i += length;
+            } else {
+                argument += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[i++])));
+            }
+        }
+        arguments << argument;
+    }
+    return arguments;
+}
+
+std::string argumentBytes(const QString& argument) {
+    std::string bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < argument.size(); ++i) {
+        const char16_t unit = argument.at(i).unicode();
+        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !argument.at(i - 1).isHighSurrogate())) {
+            bytes += argument.mid(start, i - start).toUtf8().toStdString();
+            bytes += static_cast<char>(unit - 0xDC00);
+            start = i + 1;
+        }
+    }
+    return bytes + argument.mid(start).toUtf8().toStdString();
 }
 
 std::vector<std::string> data_folder_candidates() {

@@ -19,6 +19,13 @@ namespace vellimar {
 std::optional<int> handleCommandLine(QCommandLineParser& parser, const QStringList& arguments,
                                      int mostPositional);
 
+// The program's arguments as QStrings that give back their bytes: each is
+// read as UTF-8, and a byte that is not UTF-8 (a folder named in another
+// encoding) becomes a lone surrogate, U+DC00 plus the byte, which
+// argumentBytes() turns back into that byte.
+QStringList commandLineArguments(int argc, char** argv);
+std::string argumentBytes(const QString& argument);
+
 // The folders the data files are looked for in, in order: the working
 // directory ("."), the vellimar-ups-selector folder of each generic data
 // location ($XDG_DATA_HOME, then each of $XDG_DATA_DIRS), then the data

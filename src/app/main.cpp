@@ -22,9 +22,7 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("Read the data files from <dir>, and from nowhere else."),
                                      QStringLiteral("dir"));
     parser.addOption(dataDir);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = vellimar::commandLineArguments(argc, argv);
     if (const auto status = vellimar::handleCommandLine(parser, arguments, 0))
         return *status;
 

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "core/textfile.h"
+
 namespace vellimar {
 
 namespace {
@@ -20,10 +22,10 @@ bool holds_runtime_table(const std::string& folder) {
 
 std::string shown(const std::string& folder) {
     if (folder != ".")
-        return folder;
+        return path_in_message(folder);
     std::error_code failure;
     const std::string here = std::filesystem::current_path(failure).string();
-    return here.empty() ? "the working directory" : here + " (the working directory)";
+    return here.empty() ? "the working directory" : path_in_message(here) + " (the working directory)";
 }
 
 std::string as_prefix(const std::string& folder) {

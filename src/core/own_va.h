@@ -19,9 +19,19 @@ struct LoadItem {
     std::string va_text;
 };
 
-// The item for a typed text: its leading number rounded to an integer, ties
-// to even, when that lies from 1 to LargestLoadVa ("Specific VA:  250" with
-// " 250"); nothing otherwise, whatever the size of the number.
-std::optional<LoadItem> own_va_item(std::string_view typed);
+// What a typed text gives: the item, or the message that refuses it.
+struct OwnVaEntry {
+    std::optional<LoadItem> item;
+    std::string refusal; // empty when there is an item
+};
+
+// A plain number (blanks around it, a decimal point, a trailing "VA" in any
+// letter case) is rounded to an integer, ties to even, and becomes an item
+// when that lies from 1 to LargestLoadVa ("Specific VA:  250" with " 250").
+// A number written any other way ("1,200", "1.5 kVA", "1200 W") is refused
+// with a message saying how to type it, since reading only its leading
+// digits would size the UPS for a fraction of the load. Anything else, the
+// empty text included, gets the range message.
+OwnVaEntry own_va_entry(std::string_view typed);
 
 } // namespace vellimar

@@ -107,7 +107,7 @@ ProductSection find_product_section(LineReader& lines, std::string_view key) {
     }
     found.error = lines.error();
     if (found.error.empty() && walk.cut_off())
-        found.error = "The product information file \"" + lines.name() +
+        found.error = "The product information file \"" + path_in_message(lines.name()) +
                       "\" ends after the separator on line " + std::to_string(walk.separator_line()) +
                       ", where a section header line should follow.";
     if (!found.error.empty()) {
@@ -125,6 +125,15 @@ ProductSection read_product_section(const std::string& path, std::string_view ke
         return found;
     }
     return find_product_section(lines, key);
+}
+
+ProductSection read_model_information(const std::string& path, std::string_view model_text) {
+    const std::string key = family_key(model_text);
+    if (!key.empty())
+        return read_product_section(path, key);
+    ProductSection none;
+    none.text = "No product information is available for " + in_quotes(model_text) + ".\r\n";
+    return none;
 }
 
 } // namespace vellimar

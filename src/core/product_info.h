@@ -89,4 +89,10 @@ ProductSection find_product_section(LineReader& lines, std::string_view key);
 // Reads the product information file at `path` and finds the section.
 ProductSection read_product_section(const std::string& path, std::string_view key);
 
+// What the viewer shows for a model text: its family's section of the file
+// at `path`; for a text that names no family (a hint such as "Runtime on
+// request"), one line saying so, since any section would be another
+// product's.
+ProductSection read_model_information(const std::string& path, std::string_view model_text);
+
 } // namespace vellimar

@@ -108,8 +108,8 @@ bool match_lines(LineReader& lines, double total, std::vector<std::string>& reco
         double upper = 0;
         if (!read_load_band(line, lower, upper, reason)) {
             records.clear();
-            error = "The runtime table " + in_quotes(lines.name()) + " has a malformed record on line " +
-                    std::to_string(lines.line_number()) + ": " + reason;
+            error = "The runtime table " + in_quotes(path_in_message(lines.name())) +
+                    " has a malformed record on line " + std::to_string(lines.line_number()) + ": " + reason;
             return false;
         }
         if (lower <= total && total <= upper && records.size() < MaxMatchingRecords)
@@ -119,7 +119,8 @@ bool match_lines(LineReader& lines, double total, std::vector<std::string>& reco
     // A table without a record is a broken installation, not a total that
     // lies in no band.
     if (error.empty() && !any_record)
-        error = "The runtime table " + in_quotes(lines.name()) + " cannot be used: it has no records.";
+        error = "The runtime table " + in_quotes(path_in_message(lines.name())) +
+                " cannot be used: it has no records.";
     if (!error.empty())
         records.clear();
     return error.empty();

@@ -48,32 +48,41 @@ std::FILE* open_data_file(const std::string& path, std::string& error) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         // A device may never end and opening a pipe waits for a writer.
-        error = "The data file " + in_quotes(path) + " could not be read: " +
+        error = "The data file " + in_quotes(path_in_message(path)) + " could not be read: " +
                 (S_ISDIR(info.st_mode) ? "it is a folder, not a file." : "it is not an ordinary file.");
         return nullptr;
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        error =
-            "The data file " + in_quotes(path) + " could not be opened: " + system_error_reason(errno) + ".";
+        error = "The data file " + in_quotes(path_in_message(path)) +
+                " could not be opened: " + system_error_reason(errno) + ".";
     return file;
 }
 
 std::string line_too_long(const std::string& path, std::size_t line_number) {
-    return "The data file " + in_quotes(path) + " cannot be used: line " + std::to_string(line_number) +
-           " is longer than " + std::to_string(MaxLineLength) + " bytes.";
+    return "The data file " + in_quotes(path_in_message(path)) + " cannot be used: line " +
+           std::to_string(line_number) + " is longer than " + std::to_string(MaxLineLength) + " bytes.";
 }
 
 std::string too_large(const std::string& path, std::uint64_t largest) {
-    return "The data file " + in_quotes(path) + " cannot be used: it is larger than " +
+    return "The data file " + in_quotes(path_in_message(path)) + " cannot be used: it is larger than " +
            std::to_string(largest) + " bytes.";
 }
 
 std::string read_failure(const std::string& path, int number) {
-    return "The data file " + in_quotes(path) + " could not be read: " + system_error_reason(number) + ".";
+    return "The data file " + in_quotes(path_in_message(path)) +
+           " could not be read: " + system_error_reason(number) + ".";
 }
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// Files joined one after another keep each one's mark at the start of a
+// line; the screens would not show it, so no reader sees it either.
+std::string_view without_byte_order_mark(std::string_view line) {
+    if (line.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        line.remove_prefix(ByteOrderMark.size());
+    return line;
+}
 
 // Position of the first `c` at or after `from`, or the size when there is none.
 std::size_t find_byte(std::string_view data, std::size_t from, char c) {
@@ -286,7 +295,7 @@ bool LineReader::next(std::string_view& line) {
             return false;
         }
         if (stop < end_ && (buffer_[stop] == '\n' || stop + 1 < end_ || at_eof_)) {
-            line = std::string_view(buffer_.data() + pos_, stop - pos_);
+            line = without_byte_order_mark(std::string_view(buffer_.data() + pos_, stop - pos_));
             pos_ = stop + 1;
             if (buffer_[stop] == '\r' && pos_ < end_ && buffer_[pos_] == '\n')
                 ++pos_;
@@ -302,7 +311,7 @@ bool LineReader::next(std::string_view& line) {
             continue; // the CR ends the file's last line
         if (pos_ == end_)
             return false;
-        line = std::string_view(buffer_.data() + pos_, end_ - pos_);
+        line = without_byte_order_mark(std::string_view(buffer_.data() + pos_, end_ - pos_));
         pos_ = end_;
         ++line_number_;
         return true;
@@ -505,6 +514,24 @@ std::size_t screen_length(std::string_view utf8) {
             units += byte >= 0xF0 ? 2 : 1;
     }
     return units;
+}
+
+std::string path_in_message(std::string_view path) {
+    std::string escaped;
+    escaped.reserve(path.size());
+    for (std::size_t i = 0; i < path.size();) {
+        const std::size_t length = utf8_sequence(path, i);
+        if (length > 0) {
+            escaped.append(path.substr(i, length));
+            i += length;
+            continue;
+        }
+        char code[8];
+        std::snprintf(code, sizeof code, "\\x%02X",
+                      static_cast<unsigned>(static_cast<unsigned char>(path[i++])));
+        escaped += code;
+    }
+    return visible_text(escaped);
 }
 
 std::string in_quotes(std::string_view text) {

@@ -24,8 +24,9 @@ struct FileCloser {
 // size is read in little memory. CR LF, a lone CR and a lone LF each end a
 // line; the last line may lack its end. A file that starts with a UTF-16
 // byte-order mark (little or big endian) is decoded to UTF-8 as it is read;
-// a UTF-8 byte-order mark at the start is not part of the first line. A line
-// longer than MaxLineLength bytes stops the reading with an error.
+// a byte-order mark at the start of the file, or of any line (files joined
+// one after another), is not part of the line. A line longer than
+// MaxLineLength bytes stops the reading with an error.
 class LineReader {
   public:
     // Large enough that a block read costs little next to its lines.
@@ -95,6 +96,11 @@ class LineReader {
 // The end of a file message, in English whatever the user's locale: the
 // reason for the system error `number` ("No such file or directory").
 std::string system_error_reason(int number);
+
+// A file's path as a message names it: the bytes that are not UTF-8 (a
+// folder named in another encoding) written as \xHH, and the invisible
+// characters spelt out as visible_text() does.
+std::string path_in_message(std::string_view path);
 
 // A text in double quotes, as messages name files and quote file texts.
 std::string in_quotes(std::string_view text);

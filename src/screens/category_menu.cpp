@@ -118,13 +118,13 @@ void CategoryMenu::showHelp() {
 void CategoryMenu::enterOwnVa() {
     const QString typed = platform().dialogs->input(QString::fromStdString(OwnVaPrompt),
                                                     QString::fromStdString(OwnVaTitle), QString());
-    const std::optional<LoadItem> item = own_va_item(typed.toStdString());
-    if (!item) {
-        showMessage(OwnVaRangeMessage);
+    const OwnVaEntry entry = own_va_entry(typed.toStdString());
+    if (!entry.item) {
+        showMessage(entry.refusal);
         return;
     }
     LoadListScreen& list = screens_.loadList();
-    state_.addItem(*item);
+    state_.addItem(*entry.item);
     list.showAddedItem();
     handOverTo(list);
 }

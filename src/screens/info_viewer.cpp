@@ -103,7 +103,7 @@ void InfoViewer::showInfo() {
     infoText_->setGeometry(twips(TextLeft), twips(TextTop), width, height);
 
     const char* file = state_.volts120() ? "prod120.txt" : "prod230.txt";
-    const ProductSection section = read_product_section(data_file(file), family_key(model.toStdString()));
+    const ProductSection section = read_model_information(data_file(file), model.toStdString());
     infoText_->setPlainText(withLineFeeds(QString::fromStdString(section.text)));
     infoText_->show();
     // Asked again from the results screen, the viewer comes back in front.

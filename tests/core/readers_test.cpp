@@ -36,7 +36,8 @@ TEST(Lines, EveryLineEndEndsALineInEveryEncoding) {
         {"a\r\n\r\nb", {"a", "", "b"}}, {"a\n\rb", {"a", "", "b"}}, {"\xEF\xBB\xBF", {}},
         {"ab\r\ncd\ref\ngh\r\r\n\n", {"ab", "cd", "ef", "gh", "", ""}}, {"\xEF\xBB\xBFm,o,1\r\n", {"m,o,1"}},
         {"t\0o\r\n\xFF\xFE"s, {"t\0o"s, "\xFF\xFE"}}, {utf16(u"", false), {}},
-        {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", "\xEF\xBB\xBF"}},
+        {"\xEF\xBB\r\xEF\xBB\xBF", {"\xEF\xBB", ""}}, {"a\r\n\xEF\xBB\xBF" "b\xEF\xBB\xBF\rc", {"a", "b\xEF\xBB\xBF", "c"}},
+        {utf16(u"a\n\uFEFFb", true), {"a", "b"}},
         {"first\r\n" + Longest + "\r\nlast", {"first", Longest, "last"}},
         {utf16(u"Acme,Big \u00C9,250\r\nB\U0001F600,x,1\rc\n", true),
          {"Acme,Big \xC3\x89,250", "B\xF0\x9F\x98\x80,x,1", "c"}},
@@ -204,7 +205,7 @@ TEST(RuntimeTable, MalformedRecordsAreReportedWithFileAndLine) {
         {record("100-200-300"), upper("200-300")},
         {record("1.2.3-5"), lower("1.2.3")}, {record("+5-10"), lower("+5")}, {record(".-5"), lower(".")},
         {record("1,000-2,000"), lower("1,000")}, {record("\xA0" "1-2"), lower("<U+00A0>1")},
-        {record("\xEF\xBB\xBF" "1-2"), lower("<U+FEFF>1")}, {record("1\0" "0-2"s), lower("1\\00")},
+        {record("1\xEF\xBB\xBF" "-2"), lower("1<U+FEFF>")}, {record("1\0" "0-2"s), lower("1\\00")},
         {record(std::string(400, '9') + "-1"), lower(std::string(40, '9') + "...")},
         {Over, "The data file \"" + path + "\" cannot be used: line 3 is longer than 65536 bytes."}};
     for (const auto& [bad, message] : cases) {
@@ -282,6 +283,10 @@ TEST(ProductSection, HeaderAndBodyOfTheFirstSectionWhoseHeaderHoldsTheKey) {
     Scratch scratch;
     std::filesystem::resize_file(scratch.write("prod230.txt", Catalogue), 40ull << 30);
     EXPECT_EQ(read_product_section(scratch.write("prod120.txt", Catalogue), "Office").text, WeblineOffice);
+    // A model text naming no family shows no section but a line saying so.
+    EXPECT_EQ(read_model_information(scratch.path("prod120.txt"), "Webline Office 1500").text, WeblineOffice);
+    EXPECT_EQ(read_model_information(scratch.path("prod120.txt"), "Pick a listed runtime").text,
+              "No product information is available for \"Pick a listed runtime\".\r\n");
     const ProductSection large = read_product_section(scratch.path("prod230.txt"), "Office");
     EXPECT_FALSE(large.ok || !large.text.empty());
     EXPECT_EQ(large.error, "The data file \"" + scratch.path("prod230.txt") +

@@ -62,16 +62,23 @@ TEST(RunningTotal, EverySumIsRoundedTiesToEvenAndTheTotalSaturates) {
         EXPECT_EQ(running_total(texts), total) << ::testing::PrintToString(texts);
 }
 
-TEST(OwnVa, TheRoundedLeadingNumberFromOneTo5000BecomesAnItem) {
-    const std::pair<const char*, const char*> cases[] = {
+TEST(OwnVa, APlainNumberFromOneTo5000BecomesAnItemAndAFigureWrittenOtherwiseIsRefused) {
+    const std::string plain = "\" is not a plain number of VA; ", alone = "type the figure in VA alone, for example 250.";
+    const std::pair<const char*, std::string> cases[] = {
         {"1", " 1"},          {"5000", " 5000"},     {"0.6", " 1"},         {"4999.5", " 5000"},
-        {"5000.5", " 5000"},  {"250 VA", " 250"},    {" 2 5 0", " 250"},    {"2.5", " 2"},
-        {"0", nullptr},       {"5001", nullptr},     {"0.5", nullptr},      {"5000.6", nullptr},
-        {"VA 250", nullptr},  {"-5", nullptr},       {"1e400", nullptr},    {"4294967546", nullptr}};
-    for (auto [typed, va] : cases) {
-        const std::optional<LoadItem> item = own_va_item(typed);
-        EXPECT_EQ(item ? item->description + "|" + item->va_text : "refused",
-                  va ? std::string("Specific VA: ") + va + "|" + va : "refused") << typed;
+        {"5000.5", " 5000"},  {"250 VA", " 250"},    {" 250va ", " 250"},   {"2.5", " 2"},    {"+7.", " 7"},
+        {"0", "range"},       {"5001", "range"},     {"0.5", "range"},      {"5000.6", "range"},
+        {"VA 250", "range"},  {"-5", "range"},       {"1e400", "range"},    {"4294967546", "range"},
+        {"", "range"},        {"abc", "range"},      {"6,000", "range"},    {"9 kVA", "range"},
+        {"1,200", "\"1,200" + plain + "type it as 1200."}, {" 1.5 kVA", "\"1.5 kVA" + plain + "type it as 1500."},
+        {"1 200.5 va", "\"1 200.5 va" + plain + "type it as 1200.5."}, {"2e3", "\"2e3" + plain + "type it as 2000."},
+        {"1200 W", "\"1200 W" + plain + alone}, {" 2 5 0", "\"2 5 0" + plain + alone},
+        {"250 VA approx", "\"250 VA approx" + plain + alone}, {"1,5", "\"1,5" + plain + alone}};
+    for (const auto& [typed, expected] : cases) {
+        const OwnVaEntry entry = own_va_entry(typed);
+        EXPECT_EQ(entry.item ? entry.item->description + "|" + entry.item->va_text
+                             : entry.refusal == OwnVaRangeMessage ? "range" : entry.refusal,
+                  expected.front() == ' ' ? "Specific VA: " + expected + "|" + expected : expected) << typed;
     }
 }
 

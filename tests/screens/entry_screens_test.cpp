@@ -1,5 +1,9 @@
 // The three ways into the load list: the category menu with the own-VA entry,
 // the model picker and the general computer estimator.
+#include <filesystem>
+#include <fstream>
+
+#include "app/command_line.h"
 #include "core/computer_estimate.h"
 #include "core/data_folder.h"
 #include "core/own_va.h"
@@ -21,9 +25,9 @@ TEST_F(EntryTest, EachButtonLeadsToItsScreen) {
     startSelector(screens);
     for (const char* other : {"Form1", "Form2", "Form3", "Form4", "Form5"})
         EXPECT_FALSE(shown(other)) << other;
-    fakes.dialogs.answerNextInput(QStringLiteral("5001"));
+    fakes.dialogs.answerNextInput(QStringLiteral("1,200"));
     click(find("Form6", "Image8"));
-    ASSERT_EQ(messages(), QStringList{QString::fromStdString(OwnVaRangeMessage)});
+    ASSERT_EQ(messages(), QStringList{"\"1,200\" is not a plain number of VA; type it as 1200."});
     EXPECT_TRUE(fakes.dialogs.messages[0].icon == MessageIcon::None && !shown("Form1"));
     fakes.dialogs.answerNextInput(QStringLiteral("250"));
     click(find("Form6", "Image8"));
@@ -85,6 +89,18 @@ TEST_F(EntryTest, DataFolderChosenAtStartUp) {
                   dir.filePath("none/vellimar-ups-selector") + "\n    " + prefix_data +
                   "\nThe data files are looked for in " + here +
                   ".\nAnother folder can be named with --data-dir.");
+
+    // A folder named in Latin-1 is taken byte for byte, and a message shows its bytes escaped.
+    const std::string latin1 = dir.filePath("caf").toStdString() + "\xE9";
+    std::filesystem::create_directory(latin1);
+    std::ofstream(latin1 + "/120.txt") << "";
+    for (const std::string& folder : {latin1, latin1 + "s"}) {
+        char* argv[] = {const_cast<char*>(folder.c_str())};
+        useDataFolder(commandLineArguments(1, argv).front());
+        EXPECT_EQ(data_file("server.txt"), folder + "/server.txt");
+    }
+    set_data_folder({});
+    EXPECT_TRUE(messages().last().contains(dir.filePath("caf") + "\\xE9s\n")) << messages().last();
 }
 
 // A list filled afresh starts at its top; with nothing selected, Down takes the first entry, Up the last.

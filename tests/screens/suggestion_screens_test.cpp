@@ -164,6 +164,11 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     EXPECT_EQ(shownInfo(), "QN Series\nBody 120\n");
     click(info(6));
     EXPECT_TRUE(!shown("Form5") && info(6)->accessibleDescription() == "No model");
+    // A hint in place of a model opens no product's section, and says so.
+    click(info(0));
+    screens.infoViewer().setModelText(QStringLiteral("Runtime on request"));
+    screens.infoViewer().showInfo();
+    EXPECT_EQ(shownInfo(), "No product information is available for \"Runtime on request\".\n");
     // Back (Return works on it as on every button) and the window's close box close only the viewer.
     click(info(0));
     QTest::keyClick(find("Form5", "Command2"), Qt::Key_Return);

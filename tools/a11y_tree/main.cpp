@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     printStep("load list, 230 V and the third runtime chosen");
     click("Image4"); // Suggest a UPS
     printStep("results");
-    click("Image6"); // the third class's information
+    click("Image7"); // the fourth class's information
     printStep("information viewer");
     click("Command2"); // Back
     click("Image1");   // Modify Criteria

@@ -16,6 +16,7 @@
 #include "core/numbers.h"
 #include "core/own_va.h"
 #include "core/product_info.h"
+#include "core/ratings.h"
 #include "core/runtime_table.h"
 #include "core/suggestion.h"
 #include "core/textfile.h"
@@ -40,20 +41,26 @@ std::string band_text(double lower, double upper) {
 
 class Report {
   public:
-    explicit Report(std::string file) : file_(std::move(file)) {}
-    void error(std::size_t line, std::string message) {
-        findings_.push_back({file_, line, false, std::move(message)});
-    }
-    void warning(std::size_t line, std::string message) {
-        findings_.push_back({file_, line, true, std::move(message)});
-    }
-    bool empty() const { return findings_.empty(); }
-    std::vector<Finding> take() { return std::move(findings_); }
+    Report(std::string file, const FindingSink& sink) : file_(std::move(file)), sink_(sink) {}
+    void error(std::size_t line, std::string message) { add(line, false, std::move(message)); }
+    void warning(std::size_t line, std::string message) { add(line, true, std::move(message)); }
+    bool empty() const { return count_ == 0; }
 
   private:
+    void add(std::size_t line, bool warning, std::string message) {
+        ++count_;
+        sink_({file_, line, warning, std::move(message)});
+    }
     std::string file_;
-    std::vector<Finding> findings_;
+    const FindingSink& sink_;
+    std::size_t count_ = 0;
 };
+
+// No real table has more than a few dozen load bands, nor a list more than
+// a few thousand makers; past these bounds the checks that look back over
+// the whole file stop, so that memory stays bounded whatever the file.
+constexpr std::size_t MostBandsChecked = 10000;
+constexpr std::size_t MostMakerBytesChecked = 4 << 20;
 
 struct Band {
     double lower = 0;
@@ -106,21 +113,76 @@ void check_overlaps(std::vector<Band> bands, Report& report) {
     }
 }
 
-// The first section the viewer finds for each family key, the empty key
-// included, by the header line it starts at.
+// The first section the viewer finds for each family key, by the header
+// line it starts at.
 struct FoundHeader {
     std::size_t line = 0;
     std::string text;
 };
 using FamilySections = std::map<std::string, FoundHeader, std::less<>>;
 
-// The product file through the viewer's own section walk: its faults, and
-// which section each family finds. Returns false when the file could not
-// be read to its end.
-bool walk_product_file(LineReader& lines, Report& report, FamilySections& found) {
+// The rating lines and pack lines of a product file, each with its line and
+// the header line of its section.
+struct RatedModel {
+    ModelRating rating;
+    std::size_t line = 0;
+    std::size_t section = 0;
+};
+struct ListedPack {
+    BatteryPack pack;
+    std::size_t line = 0;
+    std::size_t section = 0;
+};
+struct ProductRatings {
+    std::map<std::string, RatedModel, std::less<>> models;
+    std::vector<ListedPack> packs;
+};
+
+const char* const RatingForm = "\"Model: 400 VA / 240 W; 19 min at half load, 8 min at full load\"";
+const char* const PackForm = "\"Battery pack Name: 336 Wh, up to 2 per unit\" (then perhaps \", for Model, "
+                             "Model\")";
+
+void read_rating(std::string_view line, std::size_t number, std::size_t section, Report& report,
+                 ProductRatings& ratings) {
+    if (std::optional<ModelRating> rating = read_rating_line(line)) {
+        const ModelRating& r = *rating;
+        if (!(r.va > 0 && r.watts > 0 && r.watts <= r.va))
+            report.error(number, "the rating of " + shown(r.model) + " gives more W than VA, or none.");
+        else if (!(r.half_load_minutes > r.full_load_minutes && r.full_load_minutes > 0))
+            report.error(number, "the rating of " + shown(r.model) +
+                                     " gives no longer runtime at half load than at full load.");
+        auto [same, fresh] = ratings.models.emplace(r.model, RatedModel{r, number, section});
+        if (!fresh)
+            report.error(number, shown(r.model) + " is rated on line " + std::to_string(same->second.line) +
+                                     " already.");
+    } else if (std::optional<BatteryPack> pack = read_pack_line(line)) {
+        if (!(pack->watt_hours > 0 && pack->most_per_unit >= 1))
+            report.error(number, "the battery pack " + shown(pack->name) + " gives no energy or no count.");
+        ratings.packs.push_back({std::move(*pack), number, section});
+    } else if (looks_like_pack_line(line)) {
+        report.warning(number,
+                       "this reads as no battery pack line; write one as " + std::string(PackForm) + ".");
+    } else if (looks_like_rating_line(line)) {
+        report.warning(number, "this reads as no rating line; write one as " + std::string(RatingForm) + ".");
+    }
+}
+
+// Each model a pack line names is rated in the pack's section.
+void check_pack_models(const ProductRatings& ratings, Report& report) {
+    for (const ListedPack& listed : ratings.packs)
+        for (const std::string& model : listed.pack.models) {
+            const auto rated = ratings.models.find(model);
+            if (rated == ratings.models.end() || rated->second.section != listed.section)
+                report.error(listed.line, "the battery pack " + shown(listed.pack.name) + " is for " +
+                                              shown(model) + ", which no rating line of its section names.");
+        }
+}
+
+// The product file through the viewer's own section walk: its faults, which
+// section each family finds, and its ratings. Returns false when the file
+// could not be read to its end.
+bool walk_product_file(LineReader& lines, Report& report, FamilySections& found, ProductRatings& ratings) {
     SectionWalk walk(lines);
-    std::vector<std::string_view> keys(FamilyKeys.begin(), FamilyKeys.end());
-    keys.push_back({});
     while (walk.next_section()) {
         const std::size_t header_line = walk.header_line();
         if (walk.skipped_a_separator())
@@ -130,7 +192,7 @@ bool walk_product_file(LineReader& lines, Report& report, FamilySections& found)
                                "; it is skipped as the line after a separator, so line " +
                                std::to_string(header_line) + " is the section header.");
         const std::string header = decode_line(walk.header());
-        for (std::string_view key : keys)
+        for (std::string_view key : FamilyKeys)
             if (header_holds_key(walk.header(), key) && found.find(key) == found.end())
                 found.emplace(std::string(key), FoundHeader{header_line, header});
         if (contains(header, "-------")) {
@@ -145,8 +207,11 @@ bool walk_product_file(LineReader& lines, Report& report, FamilySections& found)
         }
         std::string_view body;
         std::size_t body_lines = 0;
-        while (walk.next_body_line(body))
+        std::string decoded;
+        while (walk.next_body_line(body)) {
             ++body_lines;
+            read_rating(decoded_view(body, decoded), lines.line_number(), header_line, report, ratings);
+        }
         if (body_lines == 0)
             report.warning(header_line, "the section " + shown(header) + " has no body text.");
     }
@@ -159,6 +224,7 @@ bool walk_product_file(LineReader& lines, Report& report, FamilySections& found)
                                             "header line should follow.");
         return false;
     }
+    check_pack_models(ratings, report);
     return true;
 }
 
@@ -177,15 +243,13 @@ class ModelLookup {
             return;
         }
         const std::string key = family_key(model);
-        const bool has_section = found_.find(key) != found_.end();
-        if (key.empty() && has_section) {
+        if (key.empty()) {
             report.warning(line, "the model text " + quoted(model) +
-                                     " names no product family, so its information button shows the "
-                                     "first section of " +
-                                     products_file_ + ".");
+                                     " names no product family, so its information button shows no "
+                                     "product information.");
             return;
         }
-        if (has_section)
+        if (found_.find(key) != found_.end())
             return;
         auto [missing, fresh] = missing_.emplace(key, Missing{line, line, model, 0});
         ++missing->second.count;
@@ -194,12 +258,9 @@ class ModelLookup {
 
     void report_missing(Report& report) const {
         for (const auto& [key, missing] : missing_) {
-            std::string message =
-                key.empty()
-                    ? "the model text " + quoted(missing.model) + " names no product family, and no " +
-                          "section header of " + products_file_ + " is there to show instead"
-                    : "the model text " + quoted(missing.model) + " belongs to the family " + in_quotes(key) +
-                          ", but no section header of " + products_file_ + " contains it";
+            std::string message = "the model text " + quoted(missing.model) + " belongs to the family " +
+                                  in_quotes(key) + ", but no section header of " + products_file_ +
+                                  " contains it";
             if (missing.count > 1)
                 message += "; so do " + std::to_string(missing.count - 1) + " more model texts up to line " +
                            std::to_string(missing.last_line);
@@ -221,13 +282,99 @@ class ModelLookup {
     std::map<std::string, Missing> missing_;
 };
 
+// Holds each model a record proposes to the ratings of the product file:
+// rated, at least the band's upper bound in VA and, at the design power
+// factor, in W, and lasting the minutes of its column there.
+class RatingCheck {
+  public:
+    RatingCheck(const ProductRatings& ratings, std::string products_file)
+        : ratings_(ratings), products_file_(std::move(products_file)) {}
+
+    void check(const std::string& model_text, double minutes, double upper, std::size_t line,
+               Report& report) const {
+        const ProposedModel proposed = read_proposed_model(model_text);
+        const std::string what =
+            in_quotes(visible_text(model_text)) + " for " + number_to_text(minutes).substr(1) + " min";
+        const auto rated = ratings_.models.find(proposed.model);
+        if (rated == ratings_.models.end()) {
+            report.error(line, what + " has no rating line in " + products_file_ + ".");
+            return;
+        }
+        const ModelRating& rating = rated->second.rating;
+        std::string source = at(rated->second.line);
+        double pack_energy = 0;
+        if (proposed.packs > 0) {
+            const ListedPack* pack = pack_for(rated->second);
+            if (!pack) {
+                report.error(line, what + ": no battery pack line of " + products_file_ + " fits " +
+                                       in_quotes(visible_text(proposed.model)) + " (rated on " + source +
+                                       ").");
+                return;
+            }
+            if (proposed.packs > pack->pack.most_per_unit) {
+                report.error(line, what + ": " + in_quotes(visible_text(proposed.model)) + " takes up to " +
+                                       number_to_text(pack->pack.most_per_unit).substr(1) +
+                                       " of the pack of " + at(pack->line) + ".");
+                return;
+            }
+            pack_energy = proposed.packs * pack->pack.watt_hours;
+            source += ", pack " + at(pack->line);
+        }
+        const double watts = upper * DesignPowerFactor;
+        const std::string band = number_to_text(upper).substr(1);
+        if (rating.va < upper) {
+            report.error(line, what + " is rated " + number_to_text(rating.va).substr(1) + " VA (" + source +
+                                   "), below the band's upper bound of " + band + " VA.");
+        } else if (rating.watts < watts) {
+            report.error(line, what + " is rated " + number_to_text(rating.watts).substr(1) + " W (" +
+                                   source + "), below " + number_to_text(watts).substr(1) +
+                                   " W, the band's upper bound of " + band +
+                                   " VA at the design power factor of 0.9.");
+        } else if (usable(rating) && watts > 0) {
+            const double runtime = estimated_runtime_minutes(rating, pack_energy, watts);
+            if (runtime < minutes)
+                report.error(line, what + " runs an estimated " +
+                                       number_to_text(std::floor(runtime * 10) / 10).substr(1) + " min at " +
+                                       number_to_text(watts).substr(1) + " W (" + source + "), short of " +
+                                       number_to_text(minutes).substr(1) + " min.");
+        }
+    }
+
+  private:
+    std::string at(std::size_t line) const { return products_file_ + ":" + std::to_string(line); }
+    // Ratings the product file check refuses give no estimate.
+    static bool usable(const ModelRating& r) {
+        return r.watts > 0 && r.half_load_minutes > r.full_load_minutes && r.full_load_minutes > 0;
+    }
+    // The first pack line of the model's section that fits it.
+    const ListedPack* pack_for(const RatedModel& rated) const {
+        for (const ListedPack& listed : ratings_.packs)
+            if (listed.section == rated.section && listed.pack.watt_hours > 0 &&
+                pack_fits(listed.pack, rated.rating.model))
+                return &listed;
+        return nullptr;
+    }
+
+    const ProductRatings& ratings_;
+    std::string products_file_;
+};
+
+// The minutes the runtime column of `field` stands for.
+double column_minutes(std::size_t field) {
+    return lenient_parse(RuntimeItems[field - FirstModelField]);
+}
+
 void check_table(LineReader& lines, Report& report, const FamilySections* families,
-                 const std::string& products_file) {
+                 const ProductRatings* ratings, const std::string& products_file) {
     std::vector<Band> bands;
     std::map<std::pair<double, double>, std::size_t> band_index;
     std::optional<ModelLookup> lookup;
+    std::optional<RatingCheck> rating_check;
     if (families)
         lookup.emplace(*families, products_file);
+    if (ratings)
+        rating_check.emplace(*ratings, products_file);
+    bool bands_bounded = false;
 
     std::string_view line;
     std::string reason;
@@ -251,18 +398,31 @@ void check_table(LineReader& lines, Report& report, const FamilySections* famili
                                      " has its lower bound above its upper bound, so no total is in it.");
             continue;
         }
-        auto [same, fresh] = band_index.emplace(std::make_pair(lower, upper), bands.size());
-        if (fresh)
-            bands.push_back({lower, upper, number, 1});
-        else
+        if (const auto same = band_index.find(std::make_pair(lower, upper)); same != band_index.end()) {
             ++bands[same->second].records;
+        } else if (bands.size() < MostBandsChecked) {
+            band_index.emplace(std::make_pair(lower, upper), bands.size());
+            bands.push_back({lower, upper, number, 1});
+        } else if (!bands_bounded) {
+            bands_bounded = true;
+            report.warning(number, "the table has more than " + std::to_string(MostBandsChecked) +
+                                       " load bands; from this line on, new bands are not checked for "
+                                       "their records, overlaps and gaps.");
+        }
 
-        if (lookup) {
+        if (lookup || rating_check) {
             // Decoded whole, as the selector reads a record, then split.
             const RecordFields record = split_record(decode_line(line));
-            for (std::size_t field = FirstModelField; field < RecordFieldCount; ++field)
-                if (!record[field].empty())
+            for (std::size_t field = FirstModelField; field < RecordFieldCount; ++field) {
+                if (record[field].empty())
+                    continue;
+                if (lookup)
                     lookup->check(record[field], number, report);
+                if (rating_check && opens_product_information(record[field]) &&
+                    !family_key(record[field]).empty())
+                    rating_check->check(record[field], column_minutes(field), std::min(upper, HighestTotal),
+                                        number, report);
+            }
         }
     }
     if (!lines.error().empty()) {
@@ -317,6 +477,8 @@ void check_list(LineReader& lines, Report& report) {
     std::map<std::string, std::size_t> first_line_of; // manufacturer -> line of its first run
     std::string previous;
     bool any = false;
+    std::size_t maker_bytes = 0;
+    bool makers_bounded = false;
 
     std::string_view raw;
     while (lines.next(raw)) {
@@ -347,11 +509,18 @@ void check_list(LineReader& lines, Report& report) {
             continue;
         }
         if (line.manufacturer != previous) {
-            auto [seen, fresh] = first_line_of.emplace(line.manufacturer, number);
-            if (!fresh)
+            if (const auto seen = first_line_of.find(line.manufacturer); seen != first_line_of.end()) {
                 report.error(number, "the manufacturer " + shown(line.manufacturer) +
                                          " already has lines from line " + std::to_string(seen->second) +
                                          "; keep a manufacturer's lines together, or it is listed twice.");
+            } else if (maker_bytes < MostMakerBytesChecked) {
+                maker_bytes += line.manufacturer.size();
+                first_line_of.emplace(line.manufacturer, number);
+            } else if (!makers_bounded) {
+                makers_bounded = true;
+                report.warning(number, "the list names more manufacturers than are checked for lines apart; "
+                                       "from this line on, new ones are not.");
+            }
             previous = line.manufacturer;
         }
     }
@@ -370,42 +539,64 @@ LineReader text_lines(std::string_view content, const std::string& file) {
 } // namespace
 
 std::string format_finding(const Finding& finding) {
-    std::string text = finding.file + ":";
+    std::string text = path_in_message(finding.file) + ":";
     if (finding.line > 0)
         text += std::to_string(finding.line) + ":";
     text += finding.warning ? " warning: " : " ";
     return text + finding.message;
 }
 
+namespace {
+
+std::vector<Finding> collected(const std::function<void(const FindingSink&)>& check) {
+    std::vector<Finding> findings;
+    check([&](Finding&& finding) { findings.push_back(std::move(finding)); });
+    return findings;
+}
+
+// The product file's families and ratings, its own findings given to `report`.
+struct ProductFile {
+    FamilySections families;
+    ProductRatings ratings;
+    bool read = false; // to its end, or at least without a read failure
+};
+
+} // namespace
+
 std::vector<Finding> check_runtime_table(std::string_view content, const std::string& file,
                                          std::string_view products, const std::string& products_file) {
-    Report report(file);
-    FamilySections families;
-    bool products_read = false;
+    ProductFile product;
     if (!products_file.empty()) {
         LineReader product_lines = text_lines(products, products_file);
-        Report ignored(products_file);
-        products_read = walk_product_file(product_lines, ignored, families) || product_lines.error().empty();
+        const FindingSink ignore = [](Finding&&) {};
+        Report ignored(products_file, ignore);
+        product.read = walk_product_file(product_lines, ignored, product.families, product.ratings) ||
+                       product_lines.error().empty();
     }
-    LineReader lines = text_lines(content, file);
-    check_table(lines, report, products_read ? &families : nullptr, products_file);
-    return report.take();
+    return collected([&](const FindingSink& sink) {
+        Report report(file, sink);
+        LineReader lines = text_lines(content, file);
+        check_table(lines, report, product.read ? &product.families : nullptr,
+                    product.read ? &product.ratings : nullptr, products_file);
+    });
 }
 
 std::vector<Finding> check_product_file(std::string_view content, const std::string& file) {
-    Report report(file);
-    FamilySections families;
-    LineReader lines = text_lines(content, file);
-    if (walk_product_file(lines, report, families))
-        check_product_families(families, report);
-    return report.take();
+    return collected([&](const FindingSink& sink) {
+        Report report(file, sink);
+        ProductFile product;
+        LineReader lines = text_lines(content, file);
+        if (walk_product_file(lines, report, product.families, product.ratings))
+            check_product_families(product.families, report);
+    });
 }
 
 std::vector<Finding> check_equipment_list(std::string_view content, const std::string& file) {
-    Report report(file);
-    LineReader lines = text_lines(content, file);
-    check_list(lines, report);
-    return report.take();
+    return collected([&](const FindingSink& sink) {
+        Report report(file, sink);
+        LineReader lines = text_lines(content, file);
+        check_list(lines, report);
+    });
 }
 
 std::vector<DataFile> data_files() {
@@ -419,46 +610,38 @@ std::vector<DataFile> data_files() {
     return files;
 }
 
-std::vector<Finding> check_data_folder(const std::string& folder) {
+void check_data_folder(const std::string& folder, const FindingSink& sink) {
     auto name_in_folder = [&](const std::string& name) {
         return folder == "." ? name : (std::filesystem::path(folder) / name).string();
     };
-    std::vector<Finding> findings;
     // Each file is read as the selector reads it, a block at a time. A file
     // that cannot be read is one finding; what depends on it is not checked.
     auto check = [&](const std::string& path, std::uint64_t largest, auto check_lines) {
-        Report report(path);
+        Report report(path, sink);
         LineReader lines;
         std::string error;
         if (lines.open(path, error, largest))
             check_lines(lines, report);
         else
             report.error(0, error);
-        std::vector<Finding> more = report.take();
-        findings.insert(findings.end(), std::make_move_iterator(more.begin()),
-                        std::make_move_iterator(more.end()));
     };
 
     for (const char* voltage : {"120", "230"}) {
         const std::string products = name_in_folder("prod" + std::string(voltage) + ".txt");
-        FamilySections families;
-        bool products_read = false;
+        ProductFile product;
         check(products, LargestProductFile, [&](LineReader& lines, Report& report) {
-            products_read = walk_product_file(lines, report, families);
-            if (products_read)
-                check_product_families(families, report);
-            products_read = products_read || lines.error().empty();
+            product.read = walk_product_file(lines, report, product.families, product.ratings);
+            if (product.read)
+                check_product_families(product.families, report);
+            product.read = product.read || lines.error().empty();
         });
         check(name_in_folder(std::string(voltage) + ".txt"), 0, [&](LineReader& lines, Report& report) {
-            check_table(lines, report, products_read ? &families : nullptr, products);
+            check_table(lines, report, product.read ? &product.families : nullptr,
+                        product.read ? &product.ratings : nullptr, path_in_message(products));
         });
     }
     for (const EquipmentCategory& category : EquipmentCategories)
         check(name_in_folder(category.file), 0, check_list);
-    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
-        return a.file < b.file || (a.file == b.file && a.line < b.line);
-    });
-    return findings;
 }
 
 } // namespace vellimar::datacheck

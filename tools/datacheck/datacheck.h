@@ -2,6 +2,7 @@
 // Checks the selector's data files with the selector's own readers, for the
 // people who prepare them. Every problem is reported, not only the first.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,12 +16,16 @@ struct Finding {
     std::string message;
 };
 
-// "file:line: message", "file:line: warning: message" or "file: message".
+// Takes each finding as it is found.
+using FindingSink = std::function<void(Finding&&)>;
+
+// "file:line: message", "file:line: warning: message" or "file: message";
+// bytes of the file's path that are not UTF-8 are written as \xHH.
 std::string format_finding(const Finding& finding);
 
 // A runtime table. Model texts are looked up in `products`, the product
-// information file of the same voltage, named `products_file`; with an empty
-// `products_file` they are not looked up.
+// information file of the same voltage, named `products_file`, and held to
+// the ratings it gives; with an empty `products_file` they are not.
 std::vector<Finding> check_runtime_table(std::string_view content, const std::string& file,
                                          std::string_view products, const std::string& products_file);
 
@@ -38,9 +43,12 @@ struct DataFile {
 std::vector<DataFile> data_files();
 
 // The eight files of `folder`, named in findings as `folder`/name (bare name
-// for "."), sorted by file and line. Each is read as the selector reads it,
-// a block at a time within the same limits, so a file of any size is
-// checked in little memory.
-std::vector<Finding> check_data_folder(const std::string& folder);
+// for "."): each product information file, then the runtime table held to
+// it, then the equipment lists. A file's findings come in line order, those
+// about the file as a whole (its load bands, its families) after them. Each
+// file is read as the selector reads it, a block at a time within the same
+// limits, and each finding goes to `sink` as it is found, so a file of any
+// size is checked in little memory whatever it holds.
+void check_data_folder(const std::string& folder, const FindingSink& sink);
 
 } // namespace vellimar::datacheck

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "core/data_folder.h"
+#include "core/textfile.h"
 #include "datacheck/datacheck.h"
 
 int main(int argc, char** argv) {
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     parser.addOption(listFiles);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of the data files."),
                                  QStringLiteral("[DIR]"));
-    if (const auto status = vellimar::handleCommandLine(parser, QCoreApplication::arguments(), 1))
+    if (const auto status =
+            vellimar::handleCommandLine(parser, vellimar::commandLineArguments(argc, argv), 1))
         return *status;
     if (parser.isSet(listFiles)) {
         for (const vellimar::datacheck::DataFile& file : vellimar::datacheck::data_files())
@@ -44,21 +46,24 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "vellimar-datacheck: %s\n", vellimar::missing_data_message(choice).c_str());
         folder = choice.folder.empty() ? "." : choice.folder;
     } else {
-        folder = parser.positionalArguments().front().toLocal8Bit().toStdString();
+        folder = vellimar::argumentBytes(parser.positionalArguments().front());
     }
     std::error_code failure;
     if (!std::filesystem::is_directory(folder, failure)) {
-        std::fprintf(stderr, "vellimar-datacheck: \"%s\" is not a folder.\n", folder.c_str());
+        std::fprintf(stderr, "vellimar-datacheck: \"%s\" is not a folder.\n",
+                     vellimar::path_in_message(folder).c_str());
         return 2;
     }
 
     std::size_t errors = 0;
     std::size_t warnings = 0;
-    for (const auto& finding : vellimar::datacheck::check_data_folder(folder)) {
+    // Each finding is printed as it is found, so that none is held.
+    vellimar::datacheck::check_data_folder(folder, [&](vellimar::datacheck::Finding&& finding) {
         std::printf("%s\n", vellimar::datacheck::format_finding(finding).c_str());
         ++(finding.warning ? warnings : errors);
-    }
+    });
     std::fprintf(stderr, "vellimar-datacheck: %zu error%s, %zu warning%s in \"%s\".\n", errors,
-                 errors == 1 ? "" : "s", warnings, warnings == 1 ? "" : "s", folder.c_str());
+                 errors == 1 ? "" : "s", warnings, warnings == 1 ? "" : "s",
+                 vellimar::path_in_message(folder).c_str());
     return errors > 0 ? 1 : 0;
 }
