@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "core/load_list.h"
 #include "core/maker.h"
 #include "core/run_state.h"
 #include "screens/category_menu.h"
@@ -107,7 +108,7 @@ void LoadListScreen::showItems() {
         vaList_->clear();
     }
     for (std::size_t i = static_cast<std::size_t>(itemList_->count()); i < items.size(); ++i) {
-        itemList_->addItem(QString::fromStdString(items[i].description));
+        itemList_->addItem(QString::fromStdString(shown_item(items[i])));
         vaList_->addItem(QString::fromStdString(items[i].va_text));
     }
     totalBox_->setText(QString::fromStdString(state_.totalText()));
