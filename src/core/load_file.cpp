@@ -69,17 +69,6 @@ bool split_csv(std::string_view line, std::vector<std::string>& fields) {
     return true;
 }
 
-std::string csv_field(const std::string& text) {
-    const bool plain = !text.empty() && text.find_first_of(",\"\r\n#") == std::string::npos &&
-                       text.front() != ' ' && text.back() != ' ';
-    if (plain)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 bool plain_number(const std::string& text) {
     const std::size_t point = text.find('.');
     const auto digits = [](std::string_view part) {
@@ -196,6 +185,17 @@ std::optional<LoadFile> read_lines(LineReader& lines, std::string& error) {
 }
 
 } // namespace
+
+std::string csv_field(const std::string& text) {
+    const bool plain = !text.empty() && text.find_first_of(",\"\r\n#") == std::string::npos &&
+                       text.front() != ' ' && text.back() != ' ';
+    if (plain)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
 
 int runtime_item(std::string_view text) {
     for (std::size_t i = 0; i < RuntimeItems.size(); ++i) {

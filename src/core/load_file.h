@@ -39,6 +39,11 @@ struct LoadFile {
 // stands ("60 min./ 1 hour"); -1 for any other text.
 int runtime_item(std::string_view text);
 
+// A CSV field as written: in double quotes, with its quotes doubled, when it
+// holds a comma, a quote, a line end or a "#", starts or ends with a blank,
+// or is empty.
+std::string csv_field(const std::string& text);
+
 // Reads the load list file at `path`. On failure returns nothing and sets
 // `error` to one sentence naming the file (and the line), fit to show.
 std::optional<LoadFile> read_load_file(const std::string& path, std::string& error);

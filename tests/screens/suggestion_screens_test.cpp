@@ -2,6 +2,7 @@
 // product information viewer over it.
 #include <QTcpServer>
 
+#include "core/site_sizing.h"
 #include "screen_test.h"
 #include "ui/printing.h"
 
@@ -84,6 +85,42 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
     click(find("Form1", "Image4"));
     EXPECT_TRUE(messages().join("").contains("\"120.txt\"")) << messages().join("");
     EXPECT_TRUE(shown("Form1") && !shown("Form3"));
+}
+
+// The command line sizes through the same rules: for each load, voltage and
+// runtime, on these tables and on the shipped ones, it gives the seven texts
+// the results screen shows, or the message it refuses with.
+TEST_F(LoadListTest, CommandLineSizingGivesWhatTheScreensShow) {
+    for (const bool shipped : {false, true}) {
+        if (shipped)
+            for (const char* table : {"120.txt", "230.txt"}) {
+                QFile::remove(dir.filePath(table));
+                ASSERT_TRUE(QFile::copy(VELLIMAR_SOURCE_DIR "/data/" + QString(table), dir.filePath(table)));
+            }
+        for (const char* va : {"0", "50", "245", "1200", "4999", "5001"})
+            for (const char* volts : {"Option1", "Option2"})
+                for (int runtime : {-1, 0, 2, 5}) {
+                    SCOPED_TRACE(std::string(va) + volts + std::to_string(runtime));
+                    state.clearItems();
+                    if (std::string(va) != "0")
+                        add({"Load", va});
+                    choose(volts, runtime);
+                    const SiteSizing sized = size_site("site", state.items(), state.volts120(),
+                                                       state.runtimeText(), state.runtimeIndex());
+                    click(find("Form1", "Image4"));
+                    QStringList screen = messages(), line;
+                    fakes.dialogs.messages.clear();
+                    for (int k = 0; shown("Form3") && k < UpsClassCount; ++k)
+                        screen << model(k);
+                    for (const std::string& model : sized.models)
+                        line << QString::fromStdString(model);
+                    EXPECT_EQ(screen, sized.message.empty()
+                                          ? line
+                                          : QStringList{QString::fromStdString(sized.message)});
+                    if (shown("Form3"))
+                        click(find("Form3", "Image1"));
+                }
+    }
 }
 
 // However the editing ends (a click elsewhere, Tab, Return), a typed runtime
