@@ -9,6 +9,7 @@
 #include "app/registry.h"
 #include "core/data_folder.h"
 #include "screens/category_menu.h"
+#include "screens/load_list_screen.h"
 #include "ui/accessibility.h"
 #include "ui/bitmaps.h"
 #include "ui/look.h"
@@ -51,6 +52,14 @@ void useDataFolder(const QString& dataDir) {
 
 void startSelector(Registry& screens) {
     screens.categoryMenu().show();
+}
+
+void startWithList(Registry& screens, const std::string& path) {
+    LoadListScreen& list = screens.loadList();
+    if (!list.openListFile(path))
+        return;
+    list.show();
+    screens.categoryMenu().hide();
 }
 
 } // namespace vellimar

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string>
 
 #include "app/registry.h"
 #include "core/run_state.h"
@@ -26,4 +27,8 @@ void setupApplication(QApplication& app);
 void useDataFolder(const QString& dataDir);
 // Start-up: the category menu is created and shown; no other screen exists.
 void startSelector(Registry& screens);
+// Start-up with a load list file (its bytes) named on the command line: the
+// load list shows it in place of the menu; a file that cannot be used is
+// named in a message and the run starts on the menu.
+void startWithList(Registry& screens, const std::string& path);
 } // namespace vellimar

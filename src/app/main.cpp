@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("A load list to open; with --suggest, the load lists to size."));
     const QStringList arguments = vellimar::commandLineArguments(argc, argv);
     const bool sizing = arguments.contains(QStringLiteral("--suggest"));
-    if (const auto status = vellimar::handleCommandLine(parser, arguments, sizing ? INT_MAX : 0))
+    if (const auto status = vellimar::handleCommandLine(parser, arguments, sizing ? INT_MAX : 1))
         return *status;
     if (sizing) {
         // Decided before any window system is touched: sizing needs no display.
@@ -82,5 +82,7 @@ int main(int argc, char* argv[]) {
     vellimar::SelectorRun run;
     vellimar::startSelector(run.screens);
     vellimar::useDataFolder(parser.value(dataDir));
+    if (!parser.positionalArguments().isEmpty())
+        vellimar::startWithList(run.screens, vellimar::argumentBytes(parser.positionalArguments().first()));
     return app.exec();
 }

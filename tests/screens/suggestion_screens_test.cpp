@@ -123,6 +123,72 @@ TEST_F(LoadListTest, CommandLineSizingGivesWhatTheScreensShow) {
     }
 }
 
+// Delete takes out the current item (the menu's "Remove Item" does the
+// same), the next becomes current and a screen reader hears what went.
+TEST_F(LoadListTest, DeleteRemovesTheCurrentItemAndSaysWhat) {
+    add({"Router", "1.5"}), add({"Disk", "10", 3}), add({"Hub", "5"});
+    auto* list = find<QListWidget>("Form1", "List1");
+    this->list().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&this->list()));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2") << text("Form1", "Text1"),
+              (QStringList{"Router", "Hub", "1.5", "5", " 7"}));
+    EXPECT_EQ(list->currentItem()->text() + "|" +
+                  QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description),
+              "Hub|Removed 3 x Disk. Total VA: 7");
+    list->actions().first()->trigger(); // "Remove Item"
+    list->actions().first()->trigger();
+    EXPECT_EQ(items("Form1", "List1") << text("Form1", "Text1"), QStringList{" 0"});
+    list->actions().first()->trigger();
+}
+
+// Ctrl+S asks for a file once and then saves to it; Ctrl+O asks before
+// replacing unsaved items, and a file it cannot use is named with its line
+// and leaves the list as it was. A failed save says so and keeps the list.
+TEST_F(LoadListTest, SavedListOpensAgainAndAFileItCannotUseChangesNothing) {
+    list().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
+    add({"Rack server", "450", 8});
+    choose("Option2", 2);
+    const QString saved = dir.filePath("site.upsload");
+    fakes.dialogs.answerNextFile(saved);
+    QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier);
+    add({"Hub", "5"});
+    QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(fakes.dialogs.fileDialogs, QStringList{"Save Load List|load list.upsload"});
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "# Vellimar UPS Selector load list\r\n#volts,230\r\n#runtime,60\r\n"
+                              "description,VA,quantity\r\nRack server,450,8\r\nHub,5,1\r\n");
+
+    write_file("bad.csv", "description,VA\nRouter,10\nSwitch,ten\n");
+    add({"Fan", "1"});
+    fakes.dialogs.answerNextAsk(true), fakes.dialogs.answerNextFile(dir.filePath("bad.csv"));
+    QTest::keyClick(&list(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(
+        messages()[0].endsWith("bad.csv\" cannot be used: line 3: its VA \"ten\" is not a plain number of VA "
+                               "(digits, perhaps with a decimal point)."));
+    EXPECT_EQ(items("Form1", "List1") << text("Form1", "Text1"),
+              (QStringList{"8 x Rack server", "Hub", "Fan", " 3606"}));
+    QTest::keyClick(&list(), Qt::Key_O, Qt::ControlModifier); // answered No: nothing opens
+
+    choose("Option1", 0);
+    fakes.dialogs.answerNextAsk(true), fakes.dialogs.answerNextFile(saved);
+    QTest::keyClick(&list(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(items("Form1", "List1") << text("Form1", "Text1") << runtime()->currentText(),
+              (QStringList{"8 x Rack server", "Hub", " 3605", "60 min./ 1 hour"}));
+    EXPECT_EQ(fakes.dialogs.prompts.size(), 3); // Yes, No, Yes
+    EXPECT_FALSE(state.volts120() || state.listChanged());
+
+    fakes.dialogs.messages.clear();
+    fakes.dialogs.answerNextFile(dir.filePath("missing/site.upsload"));
+    QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(messages().join("").contains("could not be saved")) << messages().join("");
+    EXPECT_EQ(QString::fromStdString(state.listFile()), saved);
+}
+
 // However the editing ends (a click elsewhere, Tab, Return), a typed runtime
 // that reads like an item stays typed, also after the results and back.
 TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
