@@ -2,6 +2,7 @@
 // product information viewer over it.
 #include <QTcpServer>
 
+#include "app/application.h"
 #include "core/site_sizing.h"
 #include "screen_test.h"
 #include "ui/printing.h"
@@ -187,6 +188,15 @@ TEST_F(LoadListTest, SavedListOpensAgainAndAFileItCannotUseChangesNothing) {
     QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(messages().join("").contains("could not be saved")) << messages().join("");
     EXPECT_EQ(QString::fromStdString(state.listFile()), saved);
+
+    // Named on the command line: the list shows in place of the menu, unless it cannot be used.
+    screens.reset();
+    startWithList(screens, saved.toStdString());
+    EXPECT_TRUE(shown("Form1") && !shown("Form6") && items("Form1", "List1").size() == 2);
+    screens.reset();
+    startSelector(screens);
+    startWithList(screens, dir.filePath("bad.csv").toStdString());
+    EXPECT_TRUE(!shown("Form1") && shown("Form6") && messages().size() == 2);
 }
 
 // However the editing ends (a click elsewhere, Tab, Return), a typed runtime
