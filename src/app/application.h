@@ -4,6 +4,7 @@
 
 #include "app/registry.h"
 #include "core/run_state.h"
+#include "core/site_sizing.h"
 
 class QApplication;
 
@@ -31,4 +32,7 @@ void startSelector(Registry& screens);
 // load list shows it in place of the menu; a file that cannot be used is
 // named in a message and the run starts on the menu.
 void startWithList(Registry& screens, const std::string& path);
+// Writes the printed results page of a sized site to the PDF file at `path`:
+// 0, or 1 after saying on standard error why it could not.
+int writeResultsPdf(const QString& path, const SiteSizing& site);
 } // namespace vellimar

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/application.h"
 #include "app/command_line.h"
@@ -11,6 +12,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QCommandLineParser parser;
@@ -55,7 +57,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("With --suggest: text (the default), csv or json; csv and json\n"
                        "give one record per site and class."),
         QStringLiteral("format"));
-    parser.addOptions({suggest, volts, runtime, va, format});
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QStringLiteral("With --suggest and one site: also write the page \"Print Results\"\n"
+                       "prints to the PDF file <file>."),
+        QStringLiteral("file"));
+    parser.addOptions({suggest, volts, runtime, va, format, pdf});
     parser.addPositionalArgument(
         QStringLiteral("[LOADFILE...]"),
         QStringLiteral("A load list to open; with --suggest, the load lists to size."));
@@ -64,13 +71,24 @@ int main(int argc, char* argv[]) {
     if (const auto status = vellimar::handleCommandLine(parser, arguments, sizing ? INT_MAX : 1))
         return *status;
     if (sizing) {
-        // Decided before any window system is touched: sizing needs no display.
-        QCoreApplication core(argc, argv);
-        return vellimar::suggestFromCommandLine({parser.value(volts), parser.value(runtime), parser.value(va),
-                                                 parser.isSet(va), parser.value(format),
-                                                 parser.positionalArguments(), parser.value(dataDir)});
+        // Decided before any window system is touched: sizing needs no
+        // display, and a PDF page is laid out on the offscreen platform.
+        std::unique_ptr<QCoreApplication> core;
+        if (parser.isSet(pdf)) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            core = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            core = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        std::vector<vellimar::SiteSizing> sized;
+        const int status = vellimar::suggestFromCommandLine(
+            {parser.value(volts), parser.value(runtime), parser.value(va), parser.isSet(va),
+             parser.value(format), parser.positionalArguments(), parser.value(dataDir), parser.isSet(pdf)},
+            sized);
+        return status == 0 && parser.isSet(pdf) ? vellimar::writeResultsPdf(parser.value(pdf), sized.front())
+                                                : status;
     }
-    for (const QCommandLineOption& option : {volts, runtime, va, format})
+    for (const QCommandLineOption& option : {volts, runtime, va, format, pdf})
         if (parser.isSet(option)) {
             std::fprintf(stderr, "vellimar-ups-selector: --%s needs --suggest.\n",
                          qPrintable(option.names().first()));

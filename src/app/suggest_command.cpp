@@ -20,7 +20,7 @@ int usageError(const std::string& message) {
 
 } // namespace
 
-int suggestFromCommandLine(const SuggestRequest& request) {
+int suggestFromCommandLine(const SuggestRequest& request, std::vector<SiteSizing>& sites) {
     const std::string format = request.format.toStdString();
     if (format != "" && format != "text" && format != "csv" && format != "json")
         return usageError("--format is text, csv or json, not " + in_quotes(format) + ".");
@@ -33,6 +33,8 @@ int suggestFromCommandLine(const SuggestRequest& request) {
                           in_quotes(request.runtime.toStdString()) + ".");
     if (request.vaGiven == !request.loadFiles.isEmpty())
         return usageError("--suggest sizes either one load given with --va or the load list files named.");
+    if (request.onePage && request.loadFiles.size() > 1)
+        return usageError("--pdf writes the page of one site; name one load list, or none with --va.");
     std::vector<LoadItem> vaItems;
     if (request.vaGiven) {
         const OwnVaEntry entry = own_va_entry(request.va.toStdString());
@@ -56,7 +58,6 @@ int suggestFromCommandLine(const SuggestRequest& request) {
                              runtimeIndex);
         return size_site(site, items, volts120, file.runtimeText.value_or(RuntimePrompt), file.runtimeIndex);
     };
-    std::vector<SiteSizing> sites;
     if (request.vaGiven)
         sites.push_back(size("--va " + request.va.toStdString(), vaItems, LoadFile()));
     for (const QString& name : request.loadFiles) {

@@ -2,6 +2,9 @@
 // "--suggest": sizing sites from the command line, with no display.
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+#include "core/site_sizing.h"
 
 namespace vellimar {
 
@@ -13,11 +16,13 @@ struct SuggestRequest {
     QString format; // "text" (also when empty), "csv" or "json"
     QStringList loadFiles;
     QString dataDir;
+    bool onePage = false; // a printed page is asked for: one site only
 };
 
 // Sizes each site and prints the results on standard output. The exit
 // status: 0 when every site was sized, 1 when one was not (its message says
 // why), 2 for a request that cannot be carried out (said on standard error).
-int suggestFromCommandLine(const SuggestRequest& request);
+// The sites sized, in order, are put in `sized`.
+int suggestFromCommandLine(const SuggestRequest& request, std::vector<SiteSizing>& sized);
 
 } // namespace vellimar

@@ -34,4 +34,10 @@ run --suggest --runtime 60; test $? = 2 || fail "nothing to size: exit 2"
 run --format csv; test $? = 2 || fail "--format without --suggest: exit 2"
 out=$(run --suggest --runtime 15 --va 100) || fail "--va: exit $?"
 echo "$out" | grep -q 'Total VA:  100 .* 120 Volt' || fail "--va at 120 V"
+# The printed page as a PDF, its text extractable; one that cannot be written is said, with status 1.
+run --suggest --pdf "$dir/r.pdf" "$dir/a.upsload" >/dev/null || fail "--pdf: exit $?"
+pdftotext -layout "$dir/r.pdf" - | grep -q 'Total VA: *900 *Desired Runtime: 30 min.' || fail "--pdf: the page's text"
+run --suggest --pdf "$dir/none/r.pdf" "$dir/a.upsload" 2>&1 >/dev/null | grep -q 'could not be written' ||
+    fail "--pdf: unwritable file"
+run --suggest --pdf "$dir/r.pdf" "$dir/a.upsload" "$dir/b.csv"; test $? = 2 || fail "--pdf with two sites: exit 2"
 echo passed

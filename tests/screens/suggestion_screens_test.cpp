@@ -265,6 +265,30 @@ class ResultsTest : public SuggestionTest {
     }
 };
 
+// Ctrl+Shift+S writes the page a printout would carry to a PDF file, on the
+// results and in the viewer; a file that cannot be written is said.
+TEST_F(ResultsTest, CtrlShiftSSavesThePageAsPdf) {
+    const QString saved = dir.filePath("results.pdf");
+    fakes.dialogs.answerNextFile(saved), fakes.dialogs.answerNextFile(dir.filePath("none/r.pdf"));
+    for (const char* form : {"Form3", "Form3", "Form5"}) {
+        if (std::string(form) == "Form5")
+            click(info(0)), fakes.dialogs.answerNextFile(dir.filePath("QN.pdf"));
+        QWidget* window = &screen(form);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    EXPECT_EQ(fakes.dialogs.fileDialogs,
+              (QStringList{"Save as PDF|results.pdf", "Save as PDF|results.pdf", "Save as PDF|QN 1000.pdf"}));
+    for (const QString& pdf : {saved, dir.filePath("QN.pdf")}) {
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-") << pdf;
+    }
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].startsWith("The PDF file \"" + dir.filePath("none/r.pdf") +
+                                         "\" could not be written: "));
+}
+
 TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     for (int k = 0; k < 6; ++k) {
         click(info(k));
