@@ -28,7 +28,8 @@ int main(int argc, char* argv[]) {
             "prefix the program is installed in (share/vellimar-ups-selector).\n\n"
             "A load list file (.upsload, CSV) named on the command line is opened on the load\n"
             "list. On the load list, Delete removes the current item, Ctrl+S saves the list and\n"
-            "Ctrl+O opens one (also in the list's context menu).\n\n"
+            "Ctrl+O opens one (also in the list's context menu); on the results, Ctrl+Shift+S saves\n"
+            "the page \"Print Results\" prints as a PDF file.\n\n"
             "With --suggest the selector sizes without a window and prints, for the load of\n"
             "--va or of each load list file (one per site), the model proposed for each class:\n"
             "  vellimar-ups-selector --suggest --volts 230 --runtime 60 site1.upsload site2.upsload\n"
@@ -54,12 +55,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("va"));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QStringLiteral("With --suggest: text (the default), csv or json; csv and json\n"
+        QStringLiteral("With --suggest: text (the default), csv or json; csv and json "
                        "give one record per site and class."),
         QStringLiteral("format"));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
-        QStringLiteral("With --suggest and one site: also write the page \"Print Results\"\n"
+        QStringLiteral("With --suggest and one site: also write the page \"Print Results\" "
                        "prints to the PDF file <file>."),
         QStringLiteral("file"));
     parser.addOptions({suggest, volts, runtime, va, format, pdf});
