@@ -39,5 +39,6 @@ run --suggest --pdf "$dir/r.pdf" "$dir/a.upsload" >/dev/null || fail "--pdf: exi
 pdftotext -layout "$dir/r.pdf" - | grep -q 'Total VA: *900 *Desired Runtime: 30 min.' || fail "--pdf: the page's text"
 run --suggest --pdf "$dir/none/r.pdf" "$dir/a.upsload" 2>&1 >/dev/null | grep -q 'could not be written' ||
     fail "--pdf: unwritable file"
-run --suggest --pdf "$dir/r.pdf" "$dir/a.upsload" "$dir/b.csv"; test $? = 2 || fail "--pdf with two sites: exit 2"
+out=$(run --suggest --pdf "$dir/r.pdf" "$dir/a.upsload" "$dir/b.csv" 2>&1); status=$?
+test $status = 2 && echo "$out" | grep -q 'the page of one site' || fail "--pdf with two sites: exit $status"
 echo passed
