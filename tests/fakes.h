@@ -41,12 +41,31 @@ class FakeDialogs : public Dialogs {
             texts.append(shown.text);
         return texts;
     }
+    // Answers No unless answerNextAsk said Yes.
+    bool ask(const QString& text, const QString&) override {
+        prompts.append(text);
+        return !asks_.isEmpty() && asks_.takeFirst();
+    }
+    void answerNextAsk(bool yes) { asks_.append(yes); }
+    // Answer with what answerNextFile gave, else as if cancelled.
+    QString openFileName(const QString& title, const QString&) override { return nextFile(title); }
+    QString saveFileName(const QString& title, const QString& name, const QString&, const QString&) override {
+        return nextFile(title + QLatin1Char('|') + name);
+    }
+    void answerNextFile(const QString& path) { files_.append(path); }
 
     QList<ShownMessage> messages;
-    QStringList prompts; // prompt and title of each input box, as "prompt|title"
+    QStringList prompts;     // prompt and title of each input box, as "prompt|title", and each question
+    QStringList fileDialogs; // title of each file dialog, and the name a save dialog suggested
 
   private:
+    QString nextFile(const QString& dialog) {
+        fileDialogs.append(dialog);
+        return files_.isEmpty() ? QString() : files_.takeFirst();
+    }
     QStringList answers_;
+    QList<bool> asks_;
+    QStringList files_;
 };
 
 // Called on the print thread; read what it recorded once the message is shown.

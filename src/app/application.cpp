@@ -8,10 +8,13 @@
 #include "app/command_line.h"
 #include "app/registry.h"
 #include "core/data_folder.h"
+#include "core/results_page.h"
 #include "screens/category_menu.h"
+#include "screens/load_list_screen.h"
 #include "ui/accessibility.h"
 #include "ui/bitmaps.h"
 #include "ui/look.h"
+#include "ui/pdf_file.h"
 #include "ui/platform.h"
 
 namespace vellimar {
@@ -51,6 +54,25 @@ void useDataFolder(const QString& dataDir) {
 
 void startSelector(Registry& screens) {
     screens.categoryMenu().show();
+}
+
+int writeResultsPdf(const QString& path, const SiteSizing& site) {
+    QString error;
+    if (writePdf(path,
+                 QString::fromStdString(results_page_text(site.totalText, site.runtimeText, site.models)),
+                 ApplicationTitle + QStringLiteral(" – Results"), error))
+        return 0;
+    std::fprintf(stderr, "vellimar-ups-selector: The PDF file \"%s\" could not be written: %s.\n",
+                 qPrintable(path), qPrintable(error));
+    return 1;
+}
+
+void startWithList(Registry& screens, const std::string& path) {
+    LoadListScreen& list = screens.loadList();
+    if (!list.openListFile(path))
+        return;
+    list.show();
+    screens.categoryMenu().hide();
 }
 
 } // namespace vellimar

@@ -1,8 +1,10 @@
 #pragma once
 #include <QString>
+#include <string>
 
 #include "app/registry.h"
 #include "core/run_state.h"
+#include "core/site_sizing.h"
 
 class QApplication;
 
@@ -26,4 +28,11 @@ void setupApplication(QApplication& app);
 void useDataFolder(const QString& dataDir);
 // Start-up: the category menu is created and shown; no other screen exists.
 void startSelector(Registry& screens);
+// Start-up with a load list file (its bytes) named on the command line: the
+// load list shows it in place of the menu; a file that cannot be used is
+// named in a message and the run starts on the menu.
+void startWithList(Registry& screens, const std::string& path);
+// Writes the printed results page of a sized site to the PDF file at `path`:
+// 0, or 1 after saying on standard error why it could not.
+int writeResultsPdf(const QString& path, const SiteSizing& site);
 } // namespace vellimar

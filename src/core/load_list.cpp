@@ -15,4 +15,14 @@ std::int64_t running_total(const std::vector<std::string>& va_texts) {
     return total;
 }
 
+std::int64_t add_item_to_total(std::int64_t total, const LoadItem& item) {
+    for (int i = 0; i < item.quantity; ++i)
+        total = add_to_total(total, item.va_text);
+    return total;
+}
+
+std::string shown_item(const LoadItem& item) {
+    return item.quantity > 1 ? std::to_string(item.quantity) + " x " + item.description : item.description;
+}
+
 } // namespace vellimar

@@ -17,6 +17,7 @@ inline const std::string OwnVaRangeMessage = "Enter a VA value between 1 and 500
 struct LoadItem {
     std::string description;
     std::string va_text;
+    int quantity = 1; // a line of a load list file may stand for several identical items
 };
 
 // What a typed text gives: the item, or the message that refuses it.

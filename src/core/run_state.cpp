@@ -7,13 +7,40 @@ namespace vellimar {
 
 void RunState::addItem(const LoadItem& item) {
     items_.push_back(item);
-    total_ = add_to_total(total_, item.va_text);
+    total_ = add_item_to_total(total_, item);
     totalText_ = number_to_text(total_);
+    listChanged_ = true;
 }
 
 void RunState::clearItems() {
-    items_.clear();
+    setItems({});
+    listChanged_ = true;
+}
+
+void RunState::removeItem(std::size_t index) {
+    if (index >= items_.size())
+        return;
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+    // Fractional loads are rounded one by one, so the total is counted again
+    // in order rather than the item's share taken off.
+    countTotal();
+    listChanged_ = true;
+}
+
+void RunState::setItems(const std::vector<LoadItem>& items) {
+    items_ = items;
+    countTotal();
+}
+
+void RunState::setListFile(const std::string& path) {
+    listFile_ = path;
+    listChanged_ = false;
+}
+
+void RunState::countTotal() {
     total_ = 0;
+    for (const LoadItem& item : items_)
+        total_ = add_item_to_total(total_, item);
     totalText_ = number_to_text(total_);
 }
 

@@ -22,10 +22,22 @@ struct MadeSuggestion {
 
 class RunState {
   public:
-    // The items in the order they were added; identical items are separate.
+    // The items in the order they were added; identical items added one by
+    // one are separate, an item read from a file may carry a quantity.
     const std::vector<LoadItem>& items() const { return items_; }
     void addItem(const LoadItem& item);
     void clearItems();
+    // Takes out the item at `index` (nothing when there is none) and counts
+    // the total afresh.
+    void removeItem(std::size_t index);
+    // The items of a list taken up again, in place of the current ones.
+    void setItems(const std::vector<LoadItem>& items);
+
+    // The file the list was last saved to or opened from ("" for none), and
+    // whether the items changed since.
+    const std::string& listFile() const { return listFile_; }
+    bool listChanged() const { return listChanged_; }
+    void setListFile(const std::string& path);
     std::int64_t total() const { return total_; }
     // "0" until the first total is taken, then the total as text.
     const std::string& totalText() const { return totalText_; }
@@ -47,7 +59,11 @@ class RunState {
     void setLastSuggestion(const MadeSuggestion& made) { lastSuggestion_ = made; }
 
   private:
+    void countTotal();
+
     std::vector<LoadItem> items_;
+    std::string listFile_;
+    bool listChanged_ = false;
     std::int64_t total_ = 0;
     std::string totalText_ = "0";
     bool volts120_ = true;

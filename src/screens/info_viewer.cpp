@@ -1,5 +1,6 @@
 #include "screens/info_viewer.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "screens/screens.h"
 #include "ui/bitmaps.h"
 #include "ui/look.h"
+#include "ui/pdf_file.h"
 #include "ui/platform.h"
 
 namespace vellimar {
@@ -63,6 +65,10 @@ InfoViewer::InfoViewer(Screens& screens, const RunState& state)
     // Return presses a focused button here too, as on every other screen.
     printButton_->setAutoDefault(true);
     connect(printButton_, &QPushButton::clicked, this, &InfoViewer::printDocument);
+    auto* save = new QAction(QStringLiteral("Save as PDF..."), this);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &InfoViewer::saveDocument);
+    addAction(save);
 
     backButton_ =
         makeControl<QPushButton>(this, "Command2", twipsRect(5340, 15, 915, 330), QStringLiteral("Back"));
@@ -114,6 +120,11 @@ void InfoViewer::showInfo() {
     activateWindow();
     if (!section.ok)
         showMessage(section.error, MessageIcon::Critical);
+}
+
+void InfoViewer::saveDocument() {
+    savePdf(infoText_->toPlainText(), ApplicationTitle + QStringLiteral(" – ") + model_,
+            QString(model_).replace(QLatin1Char('/'), QLatin1Char('-')) + QStringLiteral(".pdf"));
 }
 
 void InfoViewer::printDocument() {

@@ -26,6 +26,8 @@ class InfoViewer : public QWidget {
     void showInfo();
 
     void printDocument();
+    // Ctrl+Shift+S: the page "Print This Document" prints, to a PDF file.
+    void saveDocument();
     void back();
 
   protected:

@@ -1,10 +1,16 @@
 #include "screens/load_list_screen.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
+#include <QSaveFile>
 
+#include "core/load_file.h"
+#include "core/load_list.h"
 #include "core/maker.h"
 #include "core/run_state.h"
 #include "screens/category_menu.h"
@@ -64,7 +70,6 @@ LoadListScreen::LoadListScreen(Screens& screens, RunState& state)
     totalBox_->hide();
     control<QWidget>(this, "Label4")->hide();
     showItems();
-    (state_.volts120() ? volts120Option_ : volts230Option_)->setChecked(true);
     connect(volts120Option_, &QRadioButton::toggled, this, [this](bool on) { state_.setVolts120(on); });
 
     // Screen readers read each option once, in its group; the labels beside
@@ -85,9 +90,7 @@ LoadListScreen::LoadListScreen(Screens& screens, RunState& state)
     runtimeBox_->lineEdit()->setAccessibleName(runtimeBox_->accessibleName());
     for (const std::string& item : RuntimeItems)
         runtimeBox_->addItem(QString::fromStdString(item), 0);
-    runtimeBox_->setCurrentIndex(state_.runtimeIndex());
-    if (state_.runtimeIndex() < 0)
-        runtimeBox_->setEditText(QString::fromStdString(state_.runtimeText()));
+    showChoices();
     connect(runtimeBox_, &QComboBox::editTextChanged, this, &LoadListScreen::recordRuntime);
     connect(runtimeBox_, &QComboBox::currentIndexChanged, this, &LoadListScreen::recordRuntime);
     connect(runtimeBox_->lineEdit(), &QLineEdit::textEdited, this, &LoadListScreen::runtimeTyped);
@@ -99,24 +102,144 @@ LoadListScreen::LoadListScreen(Screens& screens, RunState& state)
     connect(startOverButton_, &ImageButton::clicked, this, &LoadListScreen::startOver);
     connect(suggestButton_, &ImageButton::clicked, this, &LoadListScreen::suggest);
     connect(helpButton_, &ImageButton::clicked, this, &LoadListScreen::showHelp);
+
+    // Keeping and reusing a list: keys and the list's context menu, so the
+    // screen itself stays as it is.
+    const auto action = [this](const QString& text, const QKeySequence& keys, QWidget* on,
+                               void (LoadListScreen::*handler)()) {
+        auto* made = new QAction(text, on);
+        made->setShortcut(keys);
+        made->setShortcutContext(on == itemList_ ? Qt::WidgetShortcut : Qt::WindowShortcut);
+        connect(made, &QAction::triggered, this, handler);
+        on->addAction(made);
+        return made;
+    };
+    removeAction_ =
+        action(QStringLiteral("Remove Item"), QKeySequence::Delete, itemList_, &LoadListScreen::removeItem);
+    openAction_ = action(QStringLiteral("Open List..."), QKeySequence::Open, this, &LoadListScreen::openList);
+    saveAction_ = action(QStringLiteral("Save List"), QKeySequence::Save, this, &LoadListScreen::saveList);
+    saveAsAction_ = action(QStringLiteral("Save List As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                           this, &LoadListScreen::saveListAs);
+    itemList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(itemList_, &QWidget::customContextMenuRequested, this, &LoadListScreen::showMenu);
+}
+
+void LoadListScreen::showChoices() {
+    (state_.volts120() ? volts120Option_ : volts230Option_)->setChecked(true);
+    runtimeBox_->setCurrentIndex(state_.runtimeIndex());
+    if (state_.runtimeIndex() < 0)
+        runtimeBox_->setEditText(QString::fromStdString(state_.runtimeText()));
+}
+
+void LoadListScreen::showMenu(const QPoint& at) {
+    QMenu menu(this);
+    removeAction_->setEnabled(itemList_->currentRow() >= 0);
+    menu.addActions({removeAction_, openAction_, saveAction_, saveAsAction_});
+    menu.exec(itemList_->viewport()->mapToGlobal(at));
+    removeAction_->setEnabled(true);
+}
+
+void LoadListScreen::removeItem() {
+    const int row = itemList_->currentRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= state_.items().size())
+        return;
+    const QString removed = itemList_->item(row)->text();
+    state_.removeItem(static_cast<std::size_t>(row));
+    showItems();
+    itemList_->setCurrentRow(qMin(row, itemList_->count() - 1));
+    // What a screen reader says next: the item now current, and this.
+    itemList_->setAccessibleDescription(
+        QStringLiteral("Removed %1. Total VA: %2")
+            .arg(removed, QString::fromStdString(state_.totalText()).trimmed()));
+}
+
+void LoadListScreen::saveList() {
+    if (state_.listFile().empty())
+        saveListAs();
+    else
+        saveListTo(QFile::decodeName(QByteArray::fromStdString(state_.listFile())));
+}
+
+void LoadListScreen::saveListAs() {
+    const QString path = platform().dialogs->saveFileName(
+        QStringLiteral("Save Load List"),
+        QStringLiteral("load list") + QString::fromStdString(LoadFileExtension),
+        QStringLiteral("Load lists (*.upsload *.csv);;All files (*)"),
+        QString::fromStdString(LoadFileExtension).mid(1));
+    if (!path.isEmpty())
+        saveListTo(path);
+}
+
+bool LoadListScreen::saveListTo(const QString& path) {
+    // Written aside and put in place whole: a failure leaves any earlier file as it was.
+    QSaveFile file(path);
+    const std::string text =
+        load_file_text(state_.items(), state_.volts120(), state_.runtimeText(), state_.runtimeIndex());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        showMessage(QStringLiteral("The load list \"%1\" could not be saved: %2. The list is kept as it is.")
+                        .arg(path, file.errorString()),
+                    MessageIcon::Critical);
+        return false;
+    }
+    state_.setListFile(QFile::encodeName(path).toStdString());
+    return true;
+}
+
+void LoadListScreen::openList() {
+    if (!state_.items().empty() && state_.listChanged() &&
+        !platform().dialogs->ask(
+            QStringLiteral("The load list has changes that are not saved. Open another list "
+                           "in its place?"),
+            ApplicationTitle))
+        return;
+    const QString path = platform().dialogs->openFileName(
+        QStringLiteral("Open Load List"), QStringLiteral("Load lists (*.upsload *.csv);;All files (*)"));
+    if (!path.isEmpty())
+        openListFile(QFile::encodeName(path).toStdString());
+}
+
+bool LoadListScreen::openListFile(const std::string& path) {
+    std::string error;
+    const std::optional<LoadFile> file = read_load_file(path, error);
+    if (!file) {
+        showMessage(error, MessageIcon::Critical);
+        return false;
+    }
+    state_.setItems(file->items);
+    if (file->volts120)
+        state_.setVolts120(*file->volts120);
+    if (file->runtimeText)
+        state_.setRuntime(*file->runtimeText, file->runtimeIndex);
+    state_.setListFile(path);
+    itemList_->clear();
+    vaList_->clear();
+    itemList_->setAccessibleDescription(QString());
+    showItems();
+    showChoices();
+    itemList_->setCurrentRow(itemList_->count() > 0 ? 0 : -1);
+    return true;
 }
 
 void LoadListScreen::showItems() {
-    // Items are only ever added at the end or all cleared, so the lists take
-    // what they do not show yet, and a long list grows at one item's cost.
+    // Items are added at the end, so the lists take what they do not show
+    // yet, and a long list grows at one item's cost; one fewer (an item taken
+    // out, the list emptied) shows the whole list afresh.
     const std::vector<LoadItem>& items = state_.items();
     if (static_cast<std::size_t>(itemList_->count()) > items.size()) {
         itemList_->clear();
         vaList_->clear();
     }
     for (std::size_t i = static_cast<std::size_t>(itemList_->count()); i < items.size(); ++i) {
-        itemList_->addItem(QString::fromStdString(items[i].description));
+        itemList_->addItem(QString::fromStdString(shown_item(items[i])));
         vaList_->addItem(QString::fromStdString(items[i].va_text));
     }
     totalBox_->setText(QString::fromStdString(state_.totalText()));
 }
 
 void LoadListScreen::showAddedItem() {
+    itemList_->setAccessibleDescription(QString());
     showItems();
     // The new item is the current one, and the list the first thing the
     // keyboard meets: arriving back here, a screen reader reads the list and

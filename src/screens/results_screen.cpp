@@ -1,5 +1,6 @@
 #include "screens/results_screen.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "screens/screens.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
+#include "ui/pdf_file.h"
 #include "ui/platform.h"
 
 namespace vellimar {
@@ -145,6 +147,10 @@ ResultsScreen::ResultsScreen(Screens& screens, RunState& state)
 
     connect(modifyButton_, &ImageButton::clicked, this, &ResultsScreen::modifyCriteria);
     connect(printButton_, &ImageButton::clicked, this, &ResultsScreen::printResults);
+    auto* save = new QAction(QStringLiteral("Save as PDF..."), this);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &ResultsScreen::saveResults);
+    addAction(save);
     connect(quitButton_, &ImageButton::clicked, this, &ResultsScreen::quit);
     connect(helpButton_, &ImageButton::clicked, this, &ResultsScreen::showHelp);
 }
@@ -187,6 +193,12 @@ void ResultsScreen::printResults() {
     const MadeSuggestion& made = state_.lastSuggestion();
     printText(QString::fromStdString(results_page_text(made.total_text, made.runtime_text, made.models)),
               ApplicationTitle + QStringLiteral(" – Results"));
+}
+
+void ResultsScreen::saveResults() {
+    const MadeSuggestion& made = state_.lastSuggestion();
+    savePdf(QString::fromStdString(results_page_text(made.total_text, made.runtime_text, made.models)),
+            ApplicationTitle + QStringLiteral(" – Results"), QStringLiteral("results.pdf"));
 }
 
 void ResultsScreen::quit() {

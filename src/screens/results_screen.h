@@ -30,6 +30,8 @@ class ResultsScreen : public Screen {
 
     void modifyCriteria();
     void printResults();
+    // Ctrl+Shift+S: the printed page to a PDF file.
+    void saveResults();
     void quit();
     // Opens the product information viewer for the model of `upsClass`.
     void showInfo(int upsClass);

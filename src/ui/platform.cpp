@@ -1,6 +1,7 @@
 #include "ui/platform.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
@@ -75,6 +76,30 @@ class RealDialogs : public Dialogs {
         bool ok = false;
         QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, initial, &ok);
         return ok ? text : QString();
+    }
+
+    bool ask(const QString& text, const QString& title) override {
+        MessageBox box;
+        box.setWindowTitle(title);
+        box.setTextFormat(Qt::PlainText);
+        box.setText(withLineFeeds(text));
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString openFileName(const QString& title, const QString& filter) override {
+        return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+    }
+
+    QString saveFileName(const QString& title, const QString& name, const QString& filter,
+                         const QString& suffix) override {
+        QFileDialog dialog(nullptr, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        dialog.selectFile(name);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 };
 

@@ -16,6 +16,14 @@ class Dialogs {
     virtual void message(const QString& text, const QString& title, MessageIcon icon) = 0;
     // Modal input box with OK and Cancel; Cancel gives the empty text.
     virtual QString input(const QString& prompt, const QString& title, const QString& initial) = 0;
+    // Modal question with Yes and No, No the default; true for Yes.
+    virtual bool ask(const QString& text, const QString& title) = 0;
+    // The standard dialogs that choose a file to open or to save to (`name`
+    // suggested, `suffix` added to a name typed without one); the empty text
+    // when cancelled.
+    virtual QString openFileName(const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& title, const QString& name, const QString& filter,
+                                 const QString& suffix) = 0;
 };
 
 class Printer {

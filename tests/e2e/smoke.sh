@@ -15,7 +15,7 @@ if [ -z "${SMOKE_INSIDE_X:-}" ]; then
         errors=$("$program" --bogus 2>&1 >/dev/null; echo "status $?")
         grep -qz "Unknown option 'bogus'.*Usage: $name .*status 2" <<<"$errors"
     done
-    [ "$("$1" extra 2>/dev/null; echo $?) $("$3" "$3" 2>/dev/null; echo $?)" = "2 2" ] # no such arguments
+    [ "$("$1" one two 2>/dev/null; echo $?) $("$3" "$3" 2>/dev/null; echo $?)" = "2 2" ] # one load list at most
     # Without a folder the checker checks the one the selector would read.
     share=$(mktemp -d) && ln -s "$2" "$share/vellimar-ups-selector"
     [ "$(cd / && XDG_DATA_DIRS=$share "$3" 2>&1 >/dev/null)" = \

@@ -2,6 +2,8 @@
 // product information viewer over it.
 #include <QTcpServer>
 
+#include "app/application.h"
+#include "core/site_sizing.h"
 #include "screen_test.h"
 #include "ui/printing.h"
 
@@ -89,6 +91,117 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
     EXPECT_TRUE(shown("Form1") && !shown("Form3"));
 }
 
+// The command line sizes through the same rules: for each load, voltage and
+// runtime, on these tables and on the shipped ones, it gives the seven texts
+// the results screen shows, or the message it refuses with.
+TEST_F(LoadListTest, CommandLineSizingGivesWhatTheScreensShow) {
+    for (const bool shipped : {false, true}) {
+        if (shipped)
+            for (const char* table : {"120.txt", "230.txt"}) {
+                QFile::remove(dir.filePath(table));
+                ASSERT_TRUE(QFile::copy(VELLIMAR_SOURCE_DIR "/data/" + QString(table), dir.filePath(table)));
+            }
+        for (const char* va : {"0", "50", "245", "1200", "4999", "5001"})
+            for (const char* volts : {"Option1", "Option2"})
+                for (int runtime : {-1, 0, 2, 5}) {
+                    SCOPED_TRACE(std::string(va) + volts + std::to_string(runtime));
+                    state.clearItems();
+                    if (std::string(va) != "0")
+                        add({"Load", va});
+                    choose(volts, runtime);
+                    const SiteSizing sized = size_site("site", state.items(), state.volts120(),
+                                                       state.runtimeText(), state.runtimeIndex());
+                    click(find("Form1", "Image4"));
+                    QStringList screen = messages(), line;
+                    fakes.dialogs.messages.clear();
+                    for (int k = 0; shown("Form3") && k < UpsClassCount; ++k)
+                        screen << model(k);
+                    for (const std::string& model : sized.models)
+                        line << QString::fromStdString(model);
+                    EXPECT_EQ(screen, sized.message.empty()
+                                          ? line
+                                          : QStringList{QString::fromStdString(sized.message)});
+                    if (shown("Form3"))
+                        click(find("Form3", "Image1"));
+                }
+    }
+}
+
+// Delete takes out the current item (the menu's "Remove Item" does the
+// same), the next becomes current and a screen reader hears what went.
+TEST_F(LoadListTest, DeleteRemovesTheCurrentItemAndSaysWhat) {
+    add({"Router", "1.5"}), add({"Disk", "10", 3}), add({"Hub", "5"});
+    auto* list = find<QListWidget>("Form1", "List1");
+    this->list().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&this->list()));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(items("Form1", "List1") + items("Form1", "List2") << text("Form1", "Text1"),
+              (QStringList{"Router", "Hub", "1.5", "5", " 7"}));
+    EXPECT_EQ(list->currentItem()->text() + "|" +
+                  QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description),
+              "Hub|Removed 3 x Disk. Total VA: 7");
+    list->actions().first()->trigger(); // "Remove Item"
+    list->actions().first()->trigger();
+    EXPECT_EQ(items("Form1", "List1") << text("Form1", "Text1"), QStringList{" 0"});
+    list->actions().first()->trigger();
+}
+
+// Ctrl+S asks for a file once and then saves to it; Ctrl+O asks before
+// replacing unsaved items, and a file it cannot use is named with its line
+// and leaves the list as it was. A failed save says so and keeps the list.
+TEST_F(LoadListTest, SavedListOpensAgainAndAFileItCannotUseChangesNothing) {
+    list().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
+    add({"Rack server", "450", 8});
+    choose("Option2", 2);
+    const QString saved = dir.filePath("site.upsload");
+    fakes.dialogs.answerNextFile(saved);
+    QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier);
+    add({"Hub", "5"});
+    QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(fakes.dialogs.fileDialogs, QStringList{"Save Load List|load list.upsload"});
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "# Vellimar UPS Selector load list\r\n#volts,230\r\n#runtime,60\r\n"
+                              "description,VA,quantity\r\nRack server,450,8\r\nHub,5,1\r\n");
+
+    write_file("bad.csv", "description,VA\nRouter,10\nSwitch,ten\n");
+    add({"Fan", "1"});
+    fakes.dialogs.answerNextAsk(true), fakes.dialogs.answerNextFile(dir.filePath("bad.csv"));
+    QTest::keyClick(&list(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(
+        messages()[0].endsWith("bad.csv\" cannot be used: line 3: its VA \"ten\" is not a plain number of VA "
+                               "(digits, perhaps with a decimal point)."));
+    EXPECT_EQ(items("Form1", "List1") << text("Form1", "Text1"),
+              (QStringList{"8 x Rack server", "Hub", "Fan", " 3606"}));
+    QTest::keyClick(&list(), Qt::Key_O, Qt::ControlModifier); // answered No: nothing opens
+
+    choose("Option1", 0);
+    fakes.dialogs.answerNextAsk(true), fakes.dialogs.answerNextFile(saved);
+    QTest::keyClick(&list(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(items("Form1", "List1") << text("Form1", "Text1") << runtime()->currentText(),
+              (QStringList{"8 x Rack server", "Hub", " 3605", "60 min./ 1 hour"}));
+    EXPECT_EQ(fakes.dialogs.prompts.size(), 3); // Yes, No, Yes
+    EXPECT_FALSE(state.volts120() || state.listChanged());
+
+    fakes.dialogs.messages.clear();
+    fakes.dialogs.answerNextFile(dir.filePath("missing/site.upsload"));
+    QTest::keyClick(&list(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(messages().join("").contains("could not be saved")) << messages().join("");
+    EXPECT_EQ(QString::fromStdString(state.listFile()), saved);
+
+    // Named on the command line: the list shows in place of the menu, unless it cannot be used.
+    screens.reset();
+    startWithList(screens, saved.toStdString());
+    EXPECT_TRUE(shown("Form1") && !shown("Form6") && items("Form1", "List1").size() == 2);
+    screens.reset();
+    startSelector(screens);
+    startWithList(screens, dir.filePath("bad.csv").toStdString());
+    EXPECT_TRUE(!shown("Form1") && shown("Form6") && messages().size() == 2);
+}
+
 // However the editing ends (a click elsewhere, Tab, Return), a typed runtime
 // that reads like an item stays typed, also after the results and back.
 TEST_F(LoadListTest, TypedRuntimeStaysTypedWhenEditingEnds) {
@@ -154,6 +267,30 @@ class ResultsTest : public SuggestionTest {
         ASSERT_TRUE(shown("Form3"));
     }
 };
+
+// Ctrl+Shift+S writes the page a printout would carry to a PDF file, on the
+// results and in the viewer; a file that cannot be written is said.
+TEST_F(ResultsTest, CtrlShiftSSavesThePageAsPdf) {
+    const QString saved = dir.filePath("results.pdf");
+    fakes.dialogs.answerNextFile(saved), fakes.dialogs.answerNextFile(dir.filePath("none/r.pdf"));
+    for (const char* form : {"Form3", "Form3", "Form5"}) {
+        if (std::string(form) == "Form5")
+            click(info(0)), fakes.dialogs.answerNextFile(dir.filePath("QN.pdf"));
+        QWidget* window = &screen(form);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    EXPECT_EQ(fakes.dialogs.fileDialogs,
+              (QStringList{"Save as PDF|results.pdf", "Save as PDF|results.pdf", "Save as PDF|QN 1000.pdf"}));
+    for (const QString& pdf : {saved, dir.filePath("QN.pdf")}) {
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-") << pdf;
+    }
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].startsWith("The PDF file \"" + dir.filePath("none/r.pdf") +
+                                         "\" could not be written: "));
+}
 
 TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     for (int k = 0; k < 6; ++k) {

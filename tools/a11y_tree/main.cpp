@@ -35,6 +35,18 @@ class PrintedDialogs : public Dialogs {
         out << "input box " << title << ": " << prompt << "\n";
         return {};
     }
+    bool ask(const QString& text, const QString& title) override {
+        out << "question " << title << ": " << text << "\n";
+        return false;
+    }
+    QString openFileName(const QString& title, const QString&) override {
+        out << "file dialog " << title << "\n";
+        return {};
+    }
+    QString saveFileName(const QString& title, const QString&, const QString&, const QString&) override {
+        out << "file dialog " << title << "\n";
+        return {};
+    }
 };
 
 QString states(const QAccessible::State& state) {
