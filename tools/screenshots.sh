@@ -65,13 +65,7 @@ click_twips "$results" 795 5580
 list=$(window_of "Vellimar UPS Selector")
 click_twips "$list" 3690 2010
 menu=$(window_of "Vellimar UPS Selector")
-click_twips "$menu" 2280 900
-estimator=$(window_of "General Computer")
-for combo in 847 1327 1807; do
-    click_twips "$estimator" 2362 $combo
-    xdotool key Down Return
-    sleep 0.2
-done
+estimator=$(open_estimator_with_parts "$menu")
 click_twips "$estimator" 1282 2182
 shoot "$estimator" general-computer.png
 kill $pid

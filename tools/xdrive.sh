@@ -18,3 +18,15 @@ click_twips() { # window x y: a left click at a point given in twips of the wind
     xdotool mousemove $((X + $2 * scale / 15)) $((Y + $3 * scale / 15)) click 1
     sleep 0.5 # beyond the double-click interval: a quicker click on a new screen is held back
 }
+
+open_estimator_with_parts() { # menu window -> the estimator's id, its three lists on their first part
+    click_twips "$1" 2280 900 # General Computer / Workstation
+    local estimator
+    estimator=$(window_of "General Computer")
+    for combo in 847 1327 1807; do
+        click_twips "$estimator" 2362 $combo
+        xdotool key Down Return
+        sleep 0.2
+    done
+    echo "$estimator"
+}

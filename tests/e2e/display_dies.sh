@@ -25,13 +25,7 @@ for screen in menu results; do
     "$selector" 2>/dev/null & pid=$!
     menu=$(window_of "Vellimar UPS Selector")
     if [ "$screen" = results ]; then
-        click_twips "$menu" 2280 900 # General Computer / Workstation: a few parts, added
-        estimator=$(window_of "General Computer")
-        for combo in 847 1327 1807; do
-            click_twips "$estimator" 2362 $combo
-            xdotool key Down Return
-            sleep 0.2
-        done
+        estimator=$(open_estimator_with_parts "$menu") # a few parts, added
         click_twips "$estimator" 3517 4927
         list=$(window_of "Vellimar UPS Selector")
         click_twips "$list" 1000 4237 # the first runtime, then Suggest a UPS
