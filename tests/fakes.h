@@ -87,16 +87,12 @@ class FakeProcess : public Process {
     int ends = 0;
 };
 
-// Swaps the fakes in for as long as it lives.
+// The fakes in place of the platform for as long as it lives.
 struct FakePlatform {
-    FakePlatform() : previous(swapPlatform({&dialogs, &printer, &process})) {}
-    ~FakePlatform() { swapPlatform(previous); }
-    Q_DISABLE_COPY(FakePlatform)
-
     FakeDialogs dialogs;
     FakePrinter printer;
     FakeProcess process;
-    Platform previous;
+    PlatformInUse inUse{{&dialogs, &printer, &process}};
 };
 
 } // namespace vellimar

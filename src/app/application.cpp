@@ -40,10 +40,10 @@ void setupApplication(QApplication& app) {
 
 namespace vellimar {
 
-void useDataFolder(const QString& dataDir) {
+void useDataFolder(RunState& state, const QString& dataDir) {
     const DataFolderChoice choice = choose_data_folder(
         dataDir.isEmpty() ? data_folder_candidates() : std::vector<std::string>{argumentBytes(dataDir)});
-    set_data_folder(choice.folder);
+    state.setDataFolder(choice.folder);
     if (choice.found)
         return;
     const std::string missing =

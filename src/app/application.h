@@ -21,11 +21,11 @@ struct SelectorRun {
 
 // Names, style and fonts of the application; used by main and by the tests.
 void setupApplication(QApplication& app);
-// Chooses the data folder of the run: `dataDir` when it is given, else the
+// Chooses the data folder of the run's `state`: `dataDir` when it is given, else the
 // first of data_folder_candidates() that holds the data. Where none does the
 // user is told once, naming the folders searched (in a message box and on
 // standard error), and the run goes on.
-void useDataFolder(const QString& dataDir);
+void useDataFolder(RunState& state, const QString& dataDir);
 // Start-up: the category menu is created and shown; no other screen exists.
 void startSelector(Registry& screens);
 // Start-up with a load list file (its bytes) named on the command line: the

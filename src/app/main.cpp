@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
     vellimar::setupApplication(app);
     vellimar::SelectorRun run;
     vellimar::startSelector(run.screens);
-    vellimar::useDataFolder(parser.value(dataDir));
+    vellimar::useDataFolder(run.state, parser.value(dataDir));
     if (!parser.positionalArguments().isEmpty())
         vellimar::startWithList(run.screens, vellimar::argumentBytes(parser.positionalArguments().first()));
     return app.exec();

@@ -46,7 +46,6 @@ int suggestFromCommandLine(const SuggestRequest& request, std::vector<SiteSizing
     const DataFolderChoice choice = choose_data_folder(
         request.dataDir.isEmpty() ? data_folder_candidates()
                                   : std::vector<std::string>{argumentBytes(request.dataDir)});
-    set_data_folder(choice.folder);
     if (!choice.found)
         std::fprintf(stderr, "vellimar-ups-selector: %s\n", missing_data_message(choice).c_str());
 
@@ -55,8 +54,9 @@ int suggestFromCommandLine(const SuggestRequest& request, std::vector<SiteSizing
             request.volts.isEmpty() ? file.volts120.value_or(true) : request.volts == QStringLiteral("120");
         if (!request.runtime.isEmpty())
             return size_site(site, items, volts120, RuntimeItems[static_cast<std::size_t>(runtimeIndex)],
-                             runtimeIndex);
-        return size_site(site, items, volts120, file.runtimeText.value_or(RuntimePrompt), file.runtimeIndex);
+                             runtimeIndex, choice.folder);
+        return size_site(site, items, volts120, file.runtimeText.value_or(RuntimePrompt), file.runtimeIndex,
+                         choice.folder);
     };
     if (request.vaGiven)
         sites.push_back(size("--va " + request.va.toStdString(), vaItems, LoadFile()));

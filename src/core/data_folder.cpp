@@ -2,15 +2,12 @@
 
 #include <filesystem>
 #include <system_error>
-#include <utility>
 
 #include "core/textfile.h"
 
 namespace vellimar {
 
 namespace {
-
-std::string the_folder;
 
 bool holds_runtime_table(const std::string& folder) {
     std::error_code failure;
@@ -59,14 +56,10 @@ std::string missing_data_message(const DataFolderChoice& choice) {
     return text;
 }
 
-void set_data_folder(std::string folder) {
-    the_folder = std::move(folder);
-}
-
-std::string data_file(std::string_view name) {
-    if (the_folder.empty())
+std::string data_file(const std::string& folder, std::string_view name) {
+    if (folder.empty())
         return std::string(name);
-    return (std::filesystem::path(the_folder) / name).string();
+    return (std::filesystem::path(folder) / name).string();
 }
 
 } // namespace vellimar

@@ -1,6 +1,6 @@
 #pragma once
 // Where the data files are read from. The folder is chosen once at start-up
-// and holds for the whole run; every data file is opened through data_file().
+// and kept by the run's state; every data file is opened through data_file().
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +22,8 @@ DataFolderChoice choose_data_folder(const std::vector<std::string>& candidates);
 // searched; empty when the data was found.
 std::string missing_data_message(const DataFolderChoice& choice);
 
-// The folder of the run ("" for the working directory).
-void set_data_folder(std::string folder);
-// The path of the data file `name` in the folder of the run.
-std::string data_file(std::string_view name);
+// The path of the data file `name` in `folder` ("" for the working
+// directory, where the file goes by its bare name).
+std::string data_file(const std::string& folder, std::string_view name);
 
 } // namespace vellimar

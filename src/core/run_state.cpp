@@ -1,5 +1,6 @@
 #include "core/run_state.h"
 
+#include "core/data_folder.h"
 #include "core/load_list.h"
 #include "core/numbers.h"
 
@@ -49,9 +50,13 @@ void RunState::setRuntime(const std::string& text, int index) {
     runtimeIndex_ = index;
 }
 
+std::string RunState::dataFile(std::string_view name) const {
+    return data_file(dataFolder_, name);
+}
+
 Suggestion RunState::suggest() {
     Suggestion suggestion =
-        vellimar::suggest(runtimeText_, runtimeIndex_, static_cast<double>(total_), volts120_);
+        vellimar::suggest(runtimeText_, runtimeIndex_, static_cast<double>(total_), volts120_, dataFolder_);
     if (suggestion.message.empty())
         setLastSuggestion({totalText_, runtimeText_, suggestion.models});
     return suggestion;

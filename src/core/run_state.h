@@ -5,6 +5,7 @@
 // here needs a window, so a load list can be sized or kept without one.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/own_va.h"
@@ -42,6 +43,12 @@ class RunState {
     // "0" until the first total is taken, then the total as text.
     const std::string& totalText() const { return totalText_; }
 
+    // The folder the data files are read from ("" for the working
+    // directory), chosen at start-up, and the path of one of its files.
+    const std::string& dataFolder() const { return dataFolder_; }
+    void setDataFolder(const std::string& folder) { dataFolder_ = folder; }
+    std::string dataFile(std::string_view name) const;
+
     bool volts120() const { return volts120_; }
     void setVolts120(bool volts120) { volts120_ = volts120; }
 
@@ -61,6 +68,7 @@ class RunState {
   private:
     void countTotal();
 
+    std::string dataFolder_;
     std::vector<LoadItem> items_;
     std::string listFile_;
     bool listChanged_ = false;

@@ -58,8 +58,9 @@ std::vector<Record> records(const SiteSizing& site) {
 } // namespace
 
 SiteSizing size_site(const std::string& site, const std::vector<LoadItem>& items, bool volts120,
-                     const std::string& runtimeText, int runtimeIndex) {
+                     const std::string& runtimeText, int runtimeIndex, const std::string& dataFolder) {
     RunState state;
+    state.setDataFolder(dataFolder);
     state.setItems(items);
     state.setVolts120(volts120);
     state.setRuntime(runtimeText, runtimeIndex);

@@ -21,9 +21,10 @@ struct SiteSizing {
 };
 
 // Sizes the items for a voltage and a runtime (its text and its item, -1
-// when typed), as "Suggest a UPS" on the load list does.
+// when typed), as "Suggest a UPS" on the load list does, on the data files
+// of `dataFolder` ("" for the working directory).
 SiteSizing size_site(const std::string& site, const std::vector<LoadItem>& items, bool volts120,
-                     const std::string& runtimeText, int runtimeIndex);
+                     const std::string& runtimeText, int runtimeIndex, const std::string& dataFolder);
 // A site that could not be read: only its message.
 SiteSizing unreadable_site(const std::string& site, const std::string& message);
 

@@ -33,13 +33,15 @@ ClassTexts class_models(const std::vector<std::string>& records, int runtime_ind
     return models;
 }
 
-Suggestion suggest(const std::string& runtime_text, int runtime_index, double total, bool volts_120) {
+Suggestion suggest(const std::string& runtime_text, int runtime_index, double total, bool volts_120,
+                   const std::string& data_folder) {
     Suggestion suggestion;
     suggestion.message = suggestion_refusal(runtime_text, total);
     if (!suggestion.message.empty())
         return suggestion;
     std::vector<std::string> records;
-    if (matching_records(data_file(runtime_table_name(volts_120)), total, records, suggestion.message))
+    if (matching_records(data_file(data_folder, runtime_table_name(volts_120)), total, records,
+                         suggestion.message))
         suggestion.models = class_models(records, runtime_index);
     return suggestion;
 }

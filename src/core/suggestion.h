@@ -34,7 +34,8 @@ struct Suggestion {
 
 // The whole suggestion for a runtime (its text and its item index, -1 when
 // typed), a total and a voltage: the checks, then the table of the voltage
-// read from the working directory.
-Suggestion suggest(const std::string& runtime_text, int runtime_index, double total, bool volts_120);
+// read from `data_folder` ("" for the working directory).
+Suggestion suggest(const std::string& runtime_text, int runtime_index, double total, bool volts_120,
+                   const std::string& data_folder);
 
 } // namespace vellimar

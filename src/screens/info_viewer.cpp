@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "core/data_folder.h"
 #include "core/product_info.h"
 #include "core/run_state.h"
 #include "screens/screens.h"
@@ -112,7 +111,7 @@ void InfoViewer::showInfo() {
     infoText_->setGeometry(twips(TextLeft), twips(TextTop), width, height);
 
     const char* file = state_.volts120() ? "prod120.txt" : "prod230.txt";
-    const ProductSection section = read_model_information(data_file(file), model.toStdString());
+    const ProductSection section = read_model_information(state_.dataFile(file), model.toStdString());
     infoText_->setPlainText(withLineFeeds(QString::fromStdString(section.text)));
     infoText_->show();
     // Asked again from the results screen, the viewer comes back in front.

@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/data_folder.h"
 #include "core/equipment_categories.h"
 #include "core/equipment_list.h"
 #include "core/run_state.h"
@@ -105,7 +104,7 @@ void ModelPicker::setCategory(const EquipmentCategory& category) {
 }
 
 std::string ModelPicker::filePath() const {
-    return category_ ? data_file(category_->file) : std::string();
+    return category_ ? state_.dataFile(category_->file) : std::string();
 }
 
 void ModelPicker::fillManufacturers() {

@@ -126,10 +126,12 @@ Platform& platform() {
     return current();
 }
 
-Platform swapPlatform(const Platform& replacement) {
-    Platform previous = current();
+PlatformInUse::PlatformInUse(const Platform& replacement) : previous_(current()) {
     current() = replacement;
-    return previous;
+}
+
+PlatformInUse::~PlatformInUse() {
+    current() = previous_;
 }
 
 void showMessage(const QString& text, MessageIcon icon) {

@@ -49,10 +49,21 @@ struct Platform {
     Process* process;
 };
 
-// The platform in use; the real one unless a test swapped it.
+// The platform in use; the real one unless a test put another in its place.
 Platform& platform();
-// Puts the given platform in place and returns the previous one.
-Platform swapPlatform(const Platform& replacement);
+
+// Puts another platform in place for as long as it lives, and the one
+// before it back when it goes, so that nothing has to be reset by hand.
+class PlatformInUse {
+  public:
+    explicit PlatformInUse(const Platform& replacement);
+    ~PlatformInUse();
+    PlatformInUse(const PlatformInUse&) = delete;
+    PlatformInUse& operator=(const PlatformInUse&) = delete;
+
+  private:
+    Platform previous_;
+};
 
 // The application title, used for every message box.
 extern const QString ApplicationTitle;

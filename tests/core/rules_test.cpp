@@ -154,7 +154,7 @@ TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
         {"Select Runtime...", -1, 0, true, no_runtime, {}},     {"15 min.", 0, 0, true, items, {}},
         {"15 min.", 0, 5001, false, limit, {}},                 {"typed", -1, 5000.5, false, limit, {}}};
     for (const auto& [runtime, index, total, volts_120, message, models] : cases) {
-        const Suggestion found = suggest(runtime, index, total, volts_120);
+        const Suggestion found = suggest(runtime, index, total, volts_120, "");
         EXPECT_EQ(std::tie(found.message, found.models), std::tie(message, models)) << runtime << total;
     }
     EXPECT_EQ(RuntimeItems, (std::array<std::string, 6>{"15 min.", "30 min.", "60 min./ 1 hour",
@@ -162,9 +162,9 @@ TEST(Suggestion, EachClassShowsTheFieldOfTheRuntimeInTheTableOfTheVoltage) {
                                                         "480 min./ 8 hours"}));
     EXPECT_EQ(class_models({"1-99\tfree x\t15 x", "1-99\tfree y\t15 y"}, 0), (ClassTexts{"15 x", "15 y"}));
     std::filesystem::remove("230.txt");
-    EXPECT_EQ(suggest("15 min.", 0, 100, false).message,
+    EXPECT_EQ(suggest("15 min.", 0, 100, false, "").message,
               "The data file \"230.txt\" could not be opened: No such file or directory.");
-    EXPECT_EQ(suggest("15 min.", 0, 0, false).message, items);
+    EXPECT_EQ(suggest("15 min.", 0, 0, false, "").message, items);
 }
 
 // The run's state: the total as text ("0" until items come and go), and a

@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
     // Only the message boxes are replaced; the printer is the real one.
     FakeDialogs dialogs;
     KeepingPrinter printer;
-    const Platform real = platform();
-    swapPlatform({&dialogs, &printer, real.process});
+    Process* const process = platform().process;
+    const PlatformInUse keptJobs({&dialogs, &printer, process});
     SelectorRun run;
 
     if (args[0] != QLatin1String("long")) {
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         results.showHeader();
         results.printResults();
         if (args[0] == QLatin1String("quit"))
-            QTimer::singleShot(1000, [&real] { real.process->end(); });
+            QTimer::singleShot(1000, [process] { process->end(); });
     } else {
         QString text;
         for (int line = 1; line <= 150; ++line)
@@ -84,6 +84,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     run.screens.reset();
-    swapPlatform(real);
     return 0;
 }

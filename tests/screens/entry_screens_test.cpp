@@ -5,7 +5,6 @@
 
 #include "app/command_line.h"
 #include "core/computer_estimate.h"
-#include "core/data_folder.h"
 #include "core/own_va.h"
 #include "screen_test.h"
 
@@ -74,10 +73,9 @@ TEST_F(EntryTest, DataFolderChosenAtStartUp) {
     for (const auto& [from, given, locations, server] : runs) {
         QDir::setCurrent(dir.filePath(from));
         qputenv("XDG_DATA_DIRS", dir.filePath(locations).toLocal8Bit());
-        useDataFolder(given);
-        EXPECT_EQ(QString::fromStdString(data_file("server.txt")), server) << from;
+        useDataFolder(state, given);
+        EXPECT_EQ(QString::fromStdString(state.dataFile("server.txt")), server) << from;
     }
-    set_data_folder({});
     qunsetenv("XDG_DATA_HOME"), qunsetenv("XDG_DATA_DIRS");
     ASSERT_EQ(messages().size(), 1);
     const QString here = dir.filePath("empty") + " (the working directory)";
@@ -96,10 +94,9 @@ TEST_F(EntryTest, DataFolderChosenAtStartUp) {
     std::ofstream(latin1 + "/120.txt") << "";
     for (const std::string& folder : {latin1, latin1 + "s"}) {
         char* argv[] = {const_cast<char*>(folder.c_str())};
-        useDataFolder(commandLineArguments(1, argv).front());
-        EXPECT_EQ(data_file("server.txt"), folder + "/server.txt");
+        useDataFolder(state, commandLineArguments(1, argv).front());
+        EXPECT_EQ(state.dataFile("server.txt"), folder + "/server.txt");
     }
-    set_data_folder({});
     EXPECT_TRUE(messages().last().contains(dir.filePath("caf") + "\\xE9s\n")) << messages().last();
 }
 

@@ -1,7 +1,6 @@
 // How the screens look, by looking: each screen of a typical run on the
 // shipped data, drawn offscreen, against its committed picture; and where
 // its controls stand (inside the window, none over another).
-#include "core/data_folder.h"
 #include "screen_test.h"
 
 namespace vellimar {
@@ -79,7 +78,7 @@ void expectControlsInPlace(QWidget& window) {
 }
 
 TEST_F(Looks, EachScreenOfATypicalRunLooksAsBeforeWithItsControlsInPlace) {
-    set_data_folder(VELLIMAR_SOURCE_DIR "/data");
+    state.setDataFolder(VELLIMAR_SOURCE_DIR "/data");
     startSelector(screens);
     const auto check = [](QWidget& window, const char* reference) {
         expectLooksAsBefore(window, reference);
@@ -111,7 +110,6 @@ TEST_F(Looks, EachScreenOfATypicalRunLooksAsBeforeWithItsControlsInPlace) {
         find<QComboBox>("Form4", box)->setCurrentIndex(1);
     click(find("Form4", "Label5"));
     check(screens.computerEstimator(), "docs/general-computer.png");
-    set_data_folder({});
     QApplication::setCursorFlashTime(flashTime);
 }
 

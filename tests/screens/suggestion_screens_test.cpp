@@ -110,7 +110,7 @@ TEST_F(LoadListTest, CommandLineSizingGivesWhatTheScreensShow) {
                         add({"Load", va});
                     choose(volts, runtime);
                     const SiteSizing sized = size_site("site", state.items(), state.volts120(),
-                                                       state.runtimeText(), state.runtimeIndex());
+                                                       state.runtimeText(), state.runtimeIndex(), "");
                     click(find("Form1", "Image4"));
                     QStringList screen = messages(), line;
                     fakes.dialogs.messages.clear();
@@ -360,7 +360,7 @@ TEST_F(ResultsTest, AHungPrintServerNeitherFreezesTheWindowsNorPassesForSuccess)
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
     qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(server.serverPort()));
     DefaultPrinter printer;
-    swapPlatform({&fakes.dialogs, &printer, &fakes.process});
+    const PlatformInUse realPrinter({&fakes.dialogs, &printer, &fakes.process});
     QElapsedTimer sinceTick;
     qint64 longestGap = 0;
     QTimer ticks;

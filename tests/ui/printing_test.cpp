@@ -79,7 +79,7 @@ class PrintServerTest : public ::testing::Test {
 
     FakePlatform fakes;
     DefaultPrinter printer;
-    Platform fakePrinter = swapPlatform({&fakes.dialogs, &printer, &fakes.process});
+    PlatformInUse realPrinter{{&fakes.dialogs, &printer, &fakes.process}};
     QProcess server;
     QString log;
     QTemporaryDir home;

@@ -124,9 +124,9 @@ int main(int argc, char** argv) {
     }
     setupApplication(app);
     PrintedDialogs dialogs;
-    swapPlatform({&dialogs, platform().printer, platform().process});
-    useDataFolder(QApplication::arguments().at(1));
+    const PlatformInUse printedDialogs({&dialogs, platform().printer, platform().process});
     SelectorRun run;
+    useDataFolder(run.state, QApplication::arguments().at(1));
     startSelector(run.screens);
     printStep("category menu");
     click("Image2"); // Network Server
