@@ -40,12 +40,13 @@ TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
                     !button->isDown())
             << form << "." << name;
     }
-    // Released off the button, a press does not click (the picker would say it lacks its file).
+    // Dragged off the button a press stays pressed, and released there it does not click.
     auto* server = find<ImageButton>("Form6", "Image2");
-    press(server);
+    press(server), QTest::mouseMove(screen("Form6").windowHandle(), QPoint(5, 5));
+    const QPoint dragged = server->positionTwips();
     QTest::mouseRelease(screen("Form6").windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(server->positionTwips(), QPoint(405, 1275));
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_TRUE(dragged == QPoint(390, 1305) && server->positionTwips() == QPoint(405, 1275) &&
+                fakes.dialogs.messages.isEmpty());
 }
 
 // The controls Tab stops at, as made.
@@ -145,8 +146,10 @@ TEST_F(AllScreens, TheFirstControlHasTheKeyboardAndTheKeyboardClicks) {
     }
     auto* help = find<ImageButton>("Form6", "Image7");
     help->setFocus();
-    QTest::keyClick(help, Qt::Key_Space);
-    QTest::keyClick(help, Qt::Key_Return);
+    QTest::keyClick(help, Qt::Key_Space); // shows the mark only
+    QTest::keyPress(help, Qt::Key_Enter), QTest::simulateEvent(help, false, Qt::Key_Enter, {}, {}, true);
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty() && help->isDown()); // held down, the key repeats
+    QTest::keyRelease(help, Qt::Key_Enter);
     EXPECT_TRUE(fakes.dialogs.messages.size() == 1 && !screen("Form6").isVisible());
 }
 
@@ -213,7 +216,7 @@ TEST_F(AllScreens, ADarkDesktopPaletteLeavesTheFixedScreensAsTheyAre) {
             if (auto* label = qobject_cast<QLabel*>(control);
                 label && label->isVisible() && label->palette().color(QPalette::WindowText) != Qt::black)
                 text = std::min(text, label->text().trimmed().isEmpty() ? 21 : strongest(area));
-            else if (control->isVisible() && !qobject_cast<Picture*>(control) &&
+            else if (control->isVisible() && !qobject_cast<ImageButton*>(control) &&
                      control->focusPolicy() != Qt::NoFocus) { // on average
                 const QImage mean = area.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
                 box = std::min(box, contrastRatio(mean.pixelColor(0, 0), ScreenBlue));
