@@ -124,8 +124,8 @@ ResultsScreen::ResultsScreen(Screens& screens, RunState& state)
     for (int k = 0; k < UpsClassCount; ++k) {
         modelLabels_[k] = control<QLabel>(this, UpsClasses[k].model_label);
         infoButtons_[k] = control<ImageButton>(this, UpsClasses[k].info_button);
-        infoButtons_[k]->setCaption(QStringLiteral("Information about ") +
-                                    QString::fromUtf8(UpsClasses[k].caption));
+        infoButtons_[k]->setAccessibleName(QStringLiteral("Information about ") +
+                                           QString::fromUtf8(UpsClasses[k].caption));
         connect(infoButtons_[k], &ImageButton::clicked, this, [this, k] { showInfo(k); });
     }
     new HintAroundPicture(control<QLabel>(this, "Label15"), control<QWidget>(this, "Image13"));

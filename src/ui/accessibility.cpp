@@ -30,9 +30,12 @@ bool hidden(const QAccessibleInterface* control) {
     return control && control->object() && control->object()->property(HiddenFromScreenReaders).toBool();
 }
 
+// As Qt reads its own push buttons, except that Qt's interface also names
+// each window a button's click reaches as controlled by the button, and
+// presses buttons of hidden screens.
 class ButtonInterface : public QAccessibleWidget {
   public:
-    explicit ButtonInterface(ImageButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit ButtonInterface(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -48,12 +51,12 @@ class ButtonInterface : public QAccessibleWidget {
         if (action != pressAction())
             return QAccessibleWidget::doAction(action);
         // A hidden screen's buttons stay where the user cannot reach them.
-        if (button()->isVisible() && button()->isEnabled())
+        if (button()->isVisible())
             button()->animateClick();
     }
 
   private:
-    ImageButton* button() const { return static_cast<ImageButton*>(widget()); }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
 // Qt reads a plain widget window as a filler; as a frame it is announced

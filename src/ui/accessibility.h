@@ -1,8 +1,7 @@
 #pragma once
-// How the selector's own widgets read to screen readers. Image buttons are
-// pictures to Qt, and their captions are separate labels; without these
-// interfaces a screen reader meets an unpressable picture and then its
-// caption a second time.
+// How the selector's own widgets read to screen readers. An image button's
+// caption is a separate label; without these interfaces a screen reader
+// would read it again after the button it names.
 #include <QString>
 #include <initializer_list>
 

@@ -3,86 +3,92 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include "ui/look.h"
 #include "ui/screen.h"
 
 namespace vellimar {
 
-Picture::Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
-    : QWidget(parent), bitmap_(bitmap) {
-    setObjectName(QString::fromLatin1(name));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(bitmapSize(bitmap));
+template <typename W>
+Bitmapped<W>::Bitmapped(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
+    : W(parent), bitmap_(bitmap) {
+    this->setObjectName(QString::fromLatin1(name));
+    this->resize(bitmapSize(bitmap));
     moveTo(QPoint(left, top));
 }
 
-void Picture::moveTo(QPoint twipsPosition) {
+template <typename W> void Bitmapped<W>::moveTo(QPoint twipsPosition) {
     position_ = twipsPosition;
-    move(twips(position_.x()), twips(position_.y()));
+    this->move(twips(position_.x()), twips(position_.y()));
 }
 
-void Picture::paintEvent(QPaintEvent*) {
+template <typename W> void Bitmapped<W>::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, bitmapPixmap(bitmap_, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, bitmapPixmap(bitmap_, this->devicePixelRatioF()));
 }
+
+template class Bitmapped<QWidget>;
+template class Bitmapped<QAbstractButton>;
+
+Picture::Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
+    : Bitmapped(parent, name, bitmap, left, top) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+namespace {
+
+bool clicks(const QKeyEvent* event) {
+    const int key = event->key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The key as the Space that Qt's button takes.
+QKeyEvent asSpace(const QKeyEvent* event) {
+    return QKeyEvent(event->type(), Qt::Key_Space, event->modifiers(), QStringLiteral(" "),
+                     event->isAutoRepeat());
+}
+
+} // namespace
 
 ImageButton::ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top)
-    : Picture(parent, name, bitmap, left, top) {
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    : Bitmapped(parent, name, bitmap, left, top), released_(left, top) {
     // A click does not take the focus; Tab does.
     setFocusPolicy(Qt::TabFocus);
+    // However it is released: by the mouse, a key or a screen reader.
+    connect(this, &QAbstractButton::released, this, [this] { moveTo(released_); });
 }
 
 void ImageButton::setPressPositions(QPoint pressed, QPoint released) {
-    pressed_ = pressed;
     released_ = released;
-    hasPressLook_ = true;
-}
-
-void ImageButton::setCaption(const QString& caption) {
-    setAccessibleName(caption);
-}
-
-void ImageButton::animateClick() {
-    if (down_)
-        return;
-    press();
-    // As long as Qt's own buttons show an animated click.
-    QTimer::singleShot(100, this, [this] {
-        release();
-        emit clicked();
-    });
-}
-
-void ImageButton::press() {
-    down_ = true;
-    // Top first, then left, as the handlers set them.
-    if (hasPressLook_)
-        moveTo(pressed_);
-}
-
-void ImageButton::release() {
-    down_ = false;
-    if (hasPressLook_)
-        moveTo(released_);
+    connect(this, &QAbstractButton::pressed, this, [this, pressed] { moveTo(pressed); });
 }
 
 void ImageButton::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-    press();
+    // Any mouse button gives the pressed look; Qt's button takes the left.
+    if (event->button() == Qt::LeftButton)
+        return QAbstractButton::mousePressEvent(event);
+    setDown(true);
+    emit pressed();
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    // Where the mouse is released decides the click; the picture may have
-    // moved since the press, so compare against where it is now.
-    // Any button gives the pressed look; only the left one clicks.
-    QPointF global = event->globalPosition();
-    release();
-    if (event->button() == Qt::LeftButton && rect().contains(mapFromGlobal(global).toPoint()))
-        emit clicked();
+    // Any mouse button puts the picture back, also where the release falls
+    // off it; only then is the release's place on the picture known.
+    moveTo(released_);
+    if (event->button() != Qt::LeftButton) {
+        // The left button, if still held, keeps it down to click.
+        setDown(event->buttons() & Qt::LeftButton);
+        return;
+    }
+    QMouseEvent here(event->type(), mapFromGlobal(event->globalPosition()), event->scenePosition(),
+                     event->globalPosition(), event->button(), event->buttons(), event->modifiers(),
+                     event->pointingDevice());
+    QAbstractButton::mouseReleaseEvent(&here);
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent* event) {
+    // The picture stays pressed until the release, wherever the mouse goes.
+    QWidget::mouseMoveEvent(event);
 }
 
 bool ImageButton::showsFocusFrame() const {
@@ -96,44 +102,27 @@ void ImageButton::focusInEvent(QFocusEvent* event) {
     keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                      reason == Qt::ShortcutFocusReason ||
                      (reason == Qt::ActiveWindowFocusReason && lastInputWasKeyboard());
-    Picture::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* event) {
-    int key = event->key();
-    const bool clicking = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (!keyboardFocus_) {
         // The first key shows where the focus is; only a framed button clicks.
         keyboardFocus_ = true;
-        update();
-        if (clicking) {
-            event->accept();
+        if (clicks(event))
             return;
-        }
     }
-    if (clicking) {
-        if (!event->isAutoRepeat() && !keyDown_) {
-            keyDown_ = true;
-            press();
-        }
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!clicks(event))
+        return QWidget::keyPressEvent(event);
+    QKeyEvent space = asSpace(event);
+    QAbstractButton::keyPressEvent(&space);
 }
 
 void ImageButton::keyReleaseEvent(QKeyEvent* event) {
-    int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        event->accept();
-        if (keyDown_) {
-            keyDown_ = false;
-            release();
-            emit clicked();
-        }
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!clicks(event))
+        return QWidget::keyReleaseEvent(event);
+    QKeyEvent space = asSpace(event);
+    QAbstractButton::keyReleaseEvent(&space);
 }
 
 } // namespace vellimar

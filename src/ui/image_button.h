@@ -1,7 +1,9 @@
 #pragma once
-// A picture control used as a button: a bitmap with its caption laid over it
-// as separate labels. Buttons with a pressed look move to a fixed pressed
-// position while the mouse is down and to a fixed release position after.
+// Pictures, and pictures used as buttons: a bitmap at a twips position, with
+// a button's caption laid over it as separate labels. Buttons with a pressed
+// look move to a fixed pressed position when pressed and to a fixed release
+// position when released.
+#include <QAbstractButton>
 #include <QPoint>
 #include <QWidget>
 
@@ -9,15 +11,14 @@
 
 namespace vellimar {
 
-// A bitmap at a twips position that does not react to the mouse.
-class Picture : public QWidget {
-    Q_OBJECT
+// A bitmap at a twips position, drawn by a widget of kind W.
+template <typename W> class Bitmapped : public W {
   public:
-    // `left` and `top` are the position in twips.
-    Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
     QPoint positionTwips() const { return position_; }
 
   protected:
+    // `left` and `top` are the position in twips.
+    Bitmapped(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
     void paintEvent(QPaintEvent* event) override;
     void moveTo(QPoint twipsPosition);
     Bitmap bitmap() const { return bitmap_; }
@@ -26,8 +27,25 @@ class Picture : public QWidget {
     Bitmap bitmap_;
     QPoint position_;
 };
+extern template class Bitmapped<QWidget>;
+extern template class Bitmapped<QAbstractButton>;
 
-class ImageButton : public Picture {
+// A bitmap that does not react to the mouse.
+class Picture : public Bitmapped<QWidget> {
+    Q_OBJECT
+  public:
+    Picture(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
+};
+
+// A push button as Qt has it (down while pressed, clicked on release, Space,
+// the animated click), reached by Tab only, where
+//  - any mouse button presses it, only the left one clicks, and the click is
+//    decided by where the release falls on the picture once it is back in
+//    its release position; moving the mouse off it and back does not move it;
+//  - Return and Enter act as Space;
+//  - the first key on a button the keyboard has not marked yet shows the
+//    focus mark and does nothing else.
+class ImageButton : public Bitmapped<QAbstractButton> {
     Q_OBJECT
   public:
     ImageButton(QWidget* parent, const char* name, Bitmap bitmap, int left, int top);
@@ -35,40 +53,23 @@ class ImageButton : public Picture {
     // Gives the button its pressed look: the two absolute positions (twips)
     // that a press and a release set.
     void setPressPositions(QPoint pressed, QPoint released);
-    // Caption (or purpose) read out by screen readers.
-    void setCaption(const QString& caption);
 
     // The focus mark shows only while the focus is the keyboard's.
     bool showsFocusFrame() const;
     // A help or information icon, rather than a button with a caption.
     bool isIcon() const { return bitmap() == Bitmap::Help || bitmap() == Bitmap::Info; }
-    // Held down by the mouse, the keyboard or a click in progress.
-    bool isDown() const { return down_; }
-    // A click as the keyboard gives it, for screen readers: pressed now,
-    // released and clicked a moment later, once the caller has had its
-    // answer (the click may open a modal message box).
-    void animateClick();
-
-  signals:
-    void clicked();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    void press();
-    void release();
-
-    QPoint pressed_;
     QPoint released_;
-    bool hasPressLook_ = false;
-    bool keyDown_ = false;
     bool keyboardFocus_ = false;
-    bool down_ = false;
 };
 
 } // namespace vellimar

@@ -107,7 +107,7 @@ QWidget* make(QWidget* screen, const LayoutRow& row) {
         if (row.kind == Kind::Button)
             button->setPressPositions(QPoint(row.pressed.left, row.pressed.top),
                                       QPoint(row.released.left, row.released.top));
-        button->setCaption(text);
+        button->setAccessibleName(text);
         return button;
     }
     case Kind::Picture:
