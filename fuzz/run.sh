@@ -17,7 +17,8 @@ mkdir -p "$work"/{lenient_parse,line_reader,runtime_table,equipment_list,product
 for table in 120 230; do
     # Two bytes of total (300 VA) in front of the table.
     { printf '\001\054'; cat "$data/$table.txt"; } > "$work/runtime_table/$table"
-    { printf '\000\062'; head -14 "$data/$table.txt"; } > "$work/runtime_table/$table-two-bands"
+    { printf '\000\062'; awk -F'\t' '!($1 in band) && n++ == 2 { exit } { band[$1] } 1' "$data/$table.txt"; } \
+        > "$work/runtime_table/$table-two-bands"
     { echo "Webline 1000"; cat "$data/prod$table.txt"; } > "$work/product_info/webline-$table"
     { echo "Brisk 1000 RMXL"; cat "$data/prod$table.txt"; } > "$work/product_info/rackmount-$table"
     # Model texts of the table, each before the product file of its voltage.

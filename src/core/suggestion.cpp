@@ -23,6 +23,9 @@ std::string runtime_table_name(bool volts_120) {
     return volts_120 ? "120.txt" : "230.txt";
 }
 
+static_assert(MaxMatchingRecords >= static_cast<std::size_t>(UpsClassCount),
+              "a look-up holds a record for every UPS class");
+
 ClassTexts class_models(const std::vector<std::string>& records, int runtime_index) {
     ClassTexts models;
     const int field = runtime_index + 2;

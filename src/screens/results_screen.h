@@ -38,8 +38,9 @@ class ResultsScreen : public Screen {
     void showHelp();
 
   private:
-    std::array<QLabel*, UpsClassCount> modelLabels_;      // res(0) ... res(6)
-    std::array<ImageButton*, UpsClassCount> infoButtons_; // Image4 ... Image10
+    // Each class's model label and information button, in the order of the class table.
+    std::array<QLabel*, UpsClassCount> modelLabels_;
+    std::array<ImageButton*, UpsClassCount> infoButtons_;
     QLabel* totalLabel_;
     QLabel* runtimeLabel_;
     ImageButton* modifyButton_;

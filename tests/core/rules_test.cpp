@@ -190,21 +190,20 @@ TEST(RunState, TotalsItsItemsAndKeepsTheLastSuggestionThatWentAhead) {
     EXPECT_EQ(run.lastSuggestion().models, made.models);
 }
 
-// The page's class names are its own, not the screen's captions ("width",
-// "Online"); a class without a model prints an empty line.
-TEST(PrintedPage, TwentySevenLinesWithTheCaptionsAsTheyStand) {
-    const ClassTexts models = {"Korr Personal 550", "", "Korr Webline 700", "Brisk 1000", "PanoBrisk 1000",
-                               "QN 1000", "BriskPro Corehall 10k"};
-    EXPECT_EQ(results_page_text(" 245", "60 min./ 1 hour", models),
-              "Vellimar UPS Selector Results\r\n\r\n"
-              "Total VA:  245     Desired Runtime: 60 min./ 1 hour\r\n\r\n\r\n"
-              "Korr Personal 550\r\n-Basic battery backup only\r\n\r\n"
-              "\r\n-Basic battery backup width standard interface port\r\n\r\n"
-              "Korr Webline 700\r\n-Line interactive with standard interface port\r\n\r\n"
-              "Brisk 1000\r\n-Line interactive with smart interface port\r\n\r\n"
-              "PanoBrisk 1000\r\n-Line interactive with smart interface port; rackmountable\r\n\r\n"
-              "QN 1000\r\n-Online UPS with smart interface port\r\n\r\n"
-              "BriskPro Corehall 10k\r\n-Corehall UPS with smart interface port\r\n\r\n"
-              "For more information visit our website at " + MakerWebAddress + "\r\n");
+// The page: a header, each class's model (an empty line for none) over the class's name as the page has
+// it, not as the screen captions it ("width", "Online"), and the web address.
+TEST(PrintedPage, EachClassItsModelOverItsPrintedNameBetweenHeaderAndWebAddress) {
+    ClassTexts models;
+    std::string classes;
+    for (int k = 0; k < UpsClassCount; ++k) {
+        models[k] = k == 1 ? "" : "Brisk " + std::to_string(k);
+        classes += models[k] + "\r\n" + UpsClasses[k].printed_name + "\r\n\r\n";
+    }
+    const std::string page = results_page_text(" 245", "60 min./ 1 hour", models);
+    EXPECT_EQ(page, "Vellimar UPS Selector Results\r\n\r\nTotal VA:  245     Desired Runtime: 60 min./ 1 hour\r\n\r\n\r\n" +
+                    classes + "For more information visit our website at " + MakerWebAddress + "\r\n");
+    for (const char* name : {"\r\n\r\n\r\n-Basic battery backup width standard interface port\r\n",
+                             "\r\n-Online UPS with smart interface port\r\n"})
+        EXPECT_NE(page.find(name), std::string::npos) << name;
 }
 // clang-format on

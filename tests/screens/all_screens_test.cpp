@@ -14,16 +14,16 @@ namespace {
 using AllScreens = ScreenTest;
 
 TEST_F(AllScreens, ButtonsMoveToTheirPressedAndReleasePositions) {
-    // Screen, button, its caption; initial, pressed and release positions: the two buttons whose release
-    // position is not the first, and an icon, which never moves.
-    // clang-format off
-    const std::tuple<const char*, const char*, const char*, QPoint, QPoint, QPoint> cases[] = {
-        {"Form1", "Image4", "Label3", {2790, 3765}, {2760, 3805}, {2775, 3765}},
-        {"Form3", "Image12", "Label14", {1905, 5310}, {1905, 5340}, {1920, 5310}},
-        {"Form6", "Image7", "Image7", {4050, 15}, {4050, 15}, {4050, 15}}};
-    // clang-format on
-    for (const auto& [form, name, captionName, initial, pressed, released] : cases) {
+    // Screen, button, its caption; its pressed and release positions, from where the layout puts it: the two
+    // buttons whose release position is not the first, and an icon, which never moves.
+    const std::tuple<const char*, const char*, const char*, QPoint, QPoint> cases[] = {
+        {"Form1", "Image4", "Label3", {-30, 40}, {-15, 0}},
+        {"Form3", "Image12", "Label14", {0, 30}, {15, 0}},
+        {"Form6", "Image7", "Image7", {}, {}}};
+    for (const auto& [form, name, captionName, pressedBy, releasedBy] : cases) {
         auto* button = find<ImageButton>(form, name);
+        const QPoint initial = button->positionTwips(), pressed = initial + pressedBy,
+                     released = initial + releasedBy;
         QWidget* caption = find(form, captionName);
         const QRect captionPlace = caption->geometry();
         QList<QPoint> seen{button->positionTwips()};

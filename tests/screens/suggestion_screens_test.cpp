@@ -10,19 +10,21 @@
 namespace vellimar {
 namespace {
 
-// Seven records for 0-5000, each field naming voltage, class and field, but at 230 V for "30 min.", where
-// class k proposes "QN 10k0" and class 6 nothing; for each voltage, a product file of one section.
+constexpr int Last = UpsClassCount - 1;
+
+// A record per class for 0-5000, each field naming voltage, class and field, but at 230 V for "30 min.",
+// where class k proposes "QN 10k0" and the last class nothing; per voltage, a product file of one section.
 class SuggestionTest : public ScreenTest {
   protected:
     void SetUp() override {
         ScreenTest::SetUp();
         for (std::string volts : {"120", "230"}) {
             std::string table;
-            for (int k = 0; k < 7; ++k) {
+            for (int k = 0; k < UpsClassCount; ++k) {
                 table += "0-5000";
                 for (int field = 1; field < 8; ++field)
                     table += "\t" + (volts == "230" && field == 3
-                                         ? (k < 6 ? "QN 10" + std::to_string(k) + "0" : "")
+                                         ? (k < Last ? "QN 10" + std::to_string(k) + "0" : "")
                                          : volts + " c" + std::to_string(k) + " f" + std::to_string(field));
                 table += "\r\n";
             }
@@ -44,8 +46,8 @@ class SuggestionTest : public ScreenTest {
         find<QRadioButton>("Form1", volts)->setChecked(true);
         runtime()->setCurrentIndex(runtimeItem);
     }
-    QString model(int upsClass) { return text("Form3", "res(" + std::to_string(upsClass) + ")"); }
-    QWidget* info(int upsClass) { return find("Form3", "Image" + std::to_string(upsClass + 4)); }
+    QString model(int upsClass) { return text("Form3", UpsClasses[upsClass].model_label); }
+    QWidget* info(int upsClass) { return find("Form3", UpsClasses[upsClass].info_button); }
     QString header() { return text("Form3", "Label1") + "|" + text("Form3", "Label9"); }
     QString shownInfo() { return find<QPlainTextEdit>("Form5", "Text1")->toPlainText(); }
 };
@@ -92,7 +94,7 @@ TEST_F(LoadListTest, SuggestionShowsTheModelsOfTheVoltageAndRuntimeOrTheRefusal)
 }
 
 // The command line sizes through the same rules: for each load, voltage and
-// runtime, on these tables and on the shipped ones, it gives the seven texts
+// runtime, on these tables and on the shipped ones, it gives the texts
 // the results screen shows, or the message it refuses with.
 TEST_F(LoadListTest, CommandLineSizingGivesWhatTheScreensShow) {
     for (const bool shipped : {false, true}) {
@@ -295,7 +297,7 @@ TEST_F(ResultsTest, CtrlShiftSSavesThePageAsPdf) {
 }
 
 TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < Last; ++k) {
         click(info(k));
         ASSERT_TRUE(shown("Form5") && shown("Form3") && find("Form5", "Text1")->isVisible()) << k;
         EXPECT_EQ(text("Form5", "Label2") + shownInfo(), model(k) + "QN Series\nBody 230\n");
@@ -304,8 +306,8 @@ TEST_F(ResultsTest, EachInformationButtonOpensTheViewerOnItsClassModel) {
     find<QRadioButton>("Form1", "Option1")->setChecked(true);
     click(info(0));
     EXPECT_EQ(shownInfo(), "QN Series\nBody 120\n");
-    click(info(6));
-    EXPECT_TRUE(!shown("Form5") && info(6)->accessibleDescription() == "No model");
+    click(info(Last));
+    EXPECT_TRUE(!shown("Form5") && info(Last)->accessibleDescription() == "No model");
     // A hint in place of a model opens no product's section, and says so.
     click(info(0));
     screens.infoViewer().setModelText(QStringLiteral("Runtime on request"));
@@ -337,7 +339,7 @@ TEST_F(ResultsTest, PrintingReportsWhetherTheJobWentThroughAndTheButtonsLeave) {
     click(find("Form5", "Command1"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages().size() == 2; }, 10000));
     const QStringList lines = fakes.printer.jobs.value(0).split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines.value(2) + "|" + lines.value(5) + "|" + lines.value(8) + "|" + lines.value(23),
+    EXPECT_EQ(lines.value(2) + "|" + lines.value(5) + "|" + lines.value(8) + "|" + lines.value(5 + 3 * Last),
               "Total VA:  345     Desired Runtime: 30 min.|QN 1000|QN 1010|");
     EXPECT_EQ(fakes.printer.jobs.last(), "Edited");
     EXPECT_EQ(fakes.printer.titles,

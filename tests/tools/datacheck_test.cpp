@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../core/scratch.h"
+#include "core/count_words.h"
 #include "core/product_info.h"
 #include "core/ups_classes.h"
 
@@ -31,7 +32,7 @@ std::string band(const std::string& load_band) {
         records += load_band + "\thint\tKorr Pro 500\tKorr Pro 500\tWebline 1000\tQN 2000\tQN 2000 + 1 pack\t\r\n";
     return records;
 }
-// Lines 1-7 are "1-2500", lines 8-14 "2501-5000".
+// A band of "1-2500", then one of "2501-5000".
 const std::string GoodTable = band("1-2500") + band("2501-5000");
 
 // One section per family, plain Webline before the longer Weblines: lines 2-5 hold the first section
@@ -64,28 +65,34 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
         replace_line(GoodTable, 2, "1-2500\thint\tBrisk UPS 1000\tKorr Pro 500\tZ\tNoFamily 9\tQN\tQN5");
     const std::string no_family = " names no product family, so its information button shows no product information.";
     const std::string too_short = " is shorter than three characters, so its information button opens nothing.";
-    const std::string seven = " records; it needs seven, one per UPS class in order.";
+    // Counted in words, a band's records one per class.
+    EXPECT_EQ(count_in_words(0) + count_in_words(7) + count_in_words(12) + count_in_words(13), "noseventwelve13");
+    const std::string needs = " records; it needs " + count_in_words(UpsClassCount) + ", one per UPS class in order.";
+    const std::string one_short = std::to_string(UpsClassCount - 1) + needs;
     const std::string unrated = " has no rating line in prod120.txt.";
     const std::string both = "; a total in both gets the records of both.";
-    const std::string empty = "; a total there gets seven empty results.";
+    const std::string empty = "; a total there gets " + count_in_words(UpsClassCount) + " empty results.";
     const std::string model = "120.txt:2: warning: the model text \"";
     const std::string fields = " tab-separated fields; a record has eight: load band, hint and six models.";
+    // The first lines of the second and the third band.
+    const auto at = [](int line) { return "120.txt:" + std::to_string(line) + ": "; };
+    const int second = UpsClassCount + 1, third = 2 * UpsClassCount + 1;
     const std::pair<std::string, Strings> cases[] = {
         {GoodTable, {}}, {"\r\n \t\r\n", {"120.txt: the table has no records."}},
         {GoodTable + Over,
-         {"120.txt: The data file \"120.txt\" cannot be used: line 15 is longer than 65536 bytes."}},
+         {"120.txt: The data file \"120.txt\" cannot be used: line " + std::to_string(third) + " is longer than 65536 bytes."}},
         {replace_line(replace_line(GoodTable, 3, "1-2500 hint"), 4, "1-2500\th\tQN 1\t\t\t\t\t\tAfter 9"),
          {"120.txt:3: the record has 1" + fields, "120.txt:3: malformed record: it has no tab after the load band.",
           "120.txt:4: the record has 9" + fields, "120.txt:4: \"QN 1\" for 15 min" + unrated,
-          "120.txt:1: the load band 1-2500 has 6" + seven}},
-        {replace_line(GoodTable, 8, "5000-2501\th\ta\tb\tc\td\te\tf"),
-         {"120.txt:8: the load band \"5000-2501\" has its lower bound above its upper bound, so no total is in it.",
-          "120.txt:9: the load band 2501-5000 has 6" + seven}},
+          "120.txt:1: the load band 1-2500 has " + one_short}},
+        {replace_line(GoodTable, second, "5000-2501\th\ta\tb\tc\td\te\tf"),
+         {at(second) + "the load band \"5000-2501\" has its lower bound above its upper bound, so no total is in it.",
+          at(second + 1) + "the load band 2501-5000 has " + one_short}},
         {band("10-2500") + band("100-100") + band("2500-4999"), // each against the band reaching highest
-         {"120.txt:8: the load band 100-100 overlaps the band 10-2500 of line 1" + both,
-          "120.txt:15: the load band 2500-4999 overlaps the band 10-2500 of line 1" + both,
+         {at(second) + "the load band 100-100 overlaps the band 10-2500 of line 1" + both,
+          at(third) + "the load band 2500-4999 overlaps the band 10-2500 of line 1" + both,
           "120.txt:1: the totals 1 to 9 are in no load band (below this band)" + empty,
-          "120.txt:15: the totals 5000 to 5000 are in no load band (above this band)" + empty}},
+          at(third) + "the totals 5000 to 5000 are in no load band (above this band)" + empty}},
         {looked_up,
          {"120.txt:2: \"Brisk UPS 1000\" for 15 min" + unrated, model + "Z\"" + too_short,
           model + "NoFamily 9\"" + no_family, model + "QN\"" + too_short, "120.txt:2: \"QN5\" for 480 min" + unrated,
@@ -106,7 +113,7 @@ TEST(RuntimeTableCheck, EachFaultOnTheLineOfItsRecordOrBand) {
                        "120.txt:1: \"Korr Pro 5\" for 30 min" + unrated, "120.txt:2: \"Korr Pro 6\" for 15 min" + unrated,
                        "120.txt:1: the model text \"Korr Pro 5\" belongs to the family \"Korr Pro\", but no "
                        "section header of prod120.txt contains it; so do 1 more model texts up to line 2.",
-                       "120.txt:1: the load band 1-5000 has 2" + seven}));
+                       "120.txt:1: the load band 1-5000 has 2" + needs}));
     EXPECT_EQ(formatted(check_runtime_table(looked_up, "120.txt", "", "")), Strings{});
 }
 

@@ -4,11 +4,19 @@
 // value, states, actions, relations, layout name and place, in tree order.
 // Run before and after a change to the screens and compare the two outputs:
 // a difference is something a screen reader user hears differently.
+//
+// a11y_tree --tab-order DATA_DIR: the same run, printing instead, for each
+// window the first time it has the keyboard, the controls Tab goes round
+// (from the first one Tab reaches on arriving), each as its accessible name
+// and role: what a screen reader announces at each Tab. A control that takes
+// the keyboard on a click but that the keyboard cannot reach is named, and
+// makes the exit status 1.
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QMetaEnum>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
@@ -81,7 +89,60 @@ void printTree(QAccessibleInterface* node, int depth) {
         printTree(node->child(i), depth + 1);
 }
 
+// Whether a window had a control that the keyboard cannot reach.
+bool keyboardMissesControls = false;
+
+// Presses Tab in the active window until the focus comes round again.
+void printTabOrder() {
+    QApplication::processEvents();
+    QWidget* window = QApplication::activeWindow();
+    static QStringList printed;
+    if (!window || printed.contains(window->objectName()))
+        return;
+    printed << window->objectName();
+    out << "=== " << window->objectName() << "\n";
+    QWidgetList order;
+    for (QWidget* at = window;;) {
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = window->focusWidget();
+        if (!at || order.contains(at))
+            break;
+        order << at;
+    }
+    // A cycle: begin it where the first Tab of a window without focus lands.
+    QWidget* first = window->nextInFocusChain();
+    while (!order.isEmpty() && !order.contains(first))
+        first = first->nextInFocusChain();
+    std::rotate(order.begin(), order.begin() + std::max<qsizetype>(0, order.indexOf(first)), order.end());
+    static const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    for (QWidget* control : order) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+        out << node->text(QAccessible::Name) << "\t" << roles.valueToKey(node->role()) << "\n";
+    }
+    // A control a click gives the keyboard to, but that neither Tab reaches
+    // nor the arrow keys from an option button of its group, is out of reach
+    // of those who have no mouse.
+    const auto reached = [&order](const QWidget* control) {
+        return std::any_of(order.begin(), order.end(), [control](const QWidget* stop) {
+            return stop == control || stop->isAncestorOf(control) ||
+                   (qobject_cast<const QRadioButton*>(stop) && qobject_cast<const QRadioButton*>(control) &&
+                    stop->parentWidget() == control->parentWidget());
+        });
+    };
+    for (const QWidget* control : window->findChildren<QWidget*>())
+        if (control->isVisible() && control->isEnabled() && control->focusPolicy() != Qt::NoFocus &&
+            !reached(control)) {
+            out << "not reached by Tab: " << control->objectName() << "\n";
+            keyboardMissesControls = true;
+        }
+    out.flush();
+}
+
+bool tabOrderOnly = false;
+
 void printStep(const char* step) {
+    if (tabOrderOnly)
+        return printTabOrder();
     QApplication::processEvents();
     out << "=== " << step << "\n";
     QWidgetList windows = QApplication::topLevelWidgets();
@@ -118,15 +179,17 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (QApplication::arguments().size() != 2) {
-        QTextStream(stderr) << "Usage: a11y_tree DATA_DIR\n";
+    QStringList arguments = QApplication::arguments();
+    tabOrderOnly = arguments.removeAll(QStringLiteral("--tab-order")) > 0;
+    if (arguments.size() != 2) {
+        QTextStream(stderr) << "Usage: a11y_tree [--tab-order] DATA_DIR\n";
         return 2;
     }
     setupApplication(app);
     PrintedDialogs dialogs;
     const PlatformInUse printedDialogs({&dialogs, platform().printer, platform().process});
     SelectorRun run;
-    useDataFolder(run.state, QApplication::arguments().at(1));
+    useDataFolder(run.state, arguments.at(1));
     startSelector(run.screens);
     printStep("category menu");
     click("Image2"); // Network Server
@@ -149,5 +212,5 @@ int main(int argc, char** argv) {
     click("Image1");   // General Computer / Workstation
     printStep("general computer estimator");
     // The screens are not taken down one by one: the run ends here.
-    std::_Exit(0);
+    std::_Exit(keyboardMissesControls ? 1 : 0);
 }

@@ -385,8 +385,9 @@ void check_table(LineReader& lines, Report& report, const FamilySections* famili
         const std::size_t fields = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1;
         if (fields != RecordFieldCount)
             report.error(number, "the record has " + std::to_string(fields) +
-                                     " tab-separated fields; a record has eight: load band, hint and six "
-                                     "models.");
+                                     " tab-separated fields; a record has " +
+                                     count_in_words(RecordFieldCount) + ": load band, hint and " +
+                                     count_in_words(RecordFieldCount - FirstModelField) + " models.");
         double lower = 0;
         double upper = 0;
         if (!read_load_band(line, lower, upper, reason)) {

@@ -42,7 +42,7 @@ struct DataFile {
 };
 std::vector<DataFile> data_files();
 
-// The eight files of `folder`, named in findings as `folder`/name (bare name
+// The data files of `folder`, named in findings as `folder`/name (bare name
 // for "."): each product information file, then the runtime table held to
 // it, then the equipment lists. A file's findings come in line order, those
 // about the file as a whole (its load bands, its families) after them. Each

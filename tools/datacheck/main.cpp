@@ -1,4 +1,4 @@
-// vellimar-datacheck [DIR]: checks the selector's eight data files in DIR (by
+// vellimar-datacheck [DIR]: checks the selector's data files in DIR (by
 // default the folder the selector would read them from) and reports every
 // problem found.
 #include <QCommandLineParser>
