@@ -12,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "fakes.h" // readable texts in failures
 #include "ui/platform.h"
 
 namespace vellimar {
