@@ -85,10 +85,3 @@ TEST(RealDialogs, ASavedFileGetsItsEnding) {
 
 } // namespace
 } // namespace vellimar
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
