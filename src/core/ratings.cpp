@@ -62,18 +62,24 @@ bool take_pack_start(std::string_view& line) {
     return false;
 }
 
+// Takes "name: " off the front of `text`, the name trimmed; false, taking
+// nothing, where there is no ": ".
+bool take_name(std::string_view& text, std::string& name) {
+    const std::size_t colon = text.find(": ");
+    if (colon == std::string_view::npos)
+        return false;
+    name = std::string(trimmed(text.substr(0, colon)));
+    text.remove_prefix(colon + 2);
+    return true;
+}
+
 } // namespace
 
 std::optional<ModelRating> read_rating_line(std::string_view line) {
-    line = statement(line);
-    const std::size_t colon = line.find(": ");
-    if (colon == std::string_view::npos)
-        return std::nullopt;
+    std::string_view rest = statement(line);
     ModelRating rating;
-    rating.model = std::string(trimmed(line.substr(0, colon)));
-    std::string_view rest = line.substr(colon + 2);
-    if (!rating.model.empty() && take_figure(rest, rating.va) && take(rest, " VA / ") &&
-        take_figure(rest, rating.watts) && take(rest, " W; ") &&
+    if (take_name(rest, rating.model) && !rating.model.empty() && take_figure(rest, rating.va) &&
+        take(rest, " VA / ") && take_figure(rest, rating.watts) && take(rest, " W; ") &&
         take_figure(rest, rating.half_load_minutes) && take(rest, " min at half load, ") &&
         take_figure(rest, rating.full_load_minutes) && take(rest, " min at full load") && rest.empty())
         return rating;
@@ -81,16 +87,10 @@ std::optional<ModelRating> read_rating_line(std::string_view line) {
 }
 
 std::optional<BatteryPack> read_pack_line(std::string_view line) {
-    line = statement(line);
-    if (!take_pack_start(line))
-        return std::nullopt;
-    const std::size_t colon = line.find(": ");
-    if (colon == std::string_view::npos)
-        return std::nullopt;
+    std::string_view rest = statement(line);
     BatteryPack pack;
-    pack.name = std::string(trimmed(line.substr(0, colon)));
-    std::string_view rest = line.substr(colon + 2);
-    if (pack.name.empty() || !take_figure(rest, pack.watt_hours) || !take(rest, " Wh, up to ") ||
+    if (!take_pack_start(rest) || !take_name(rest, pack.name) || pack.name.empty() ||
+        !take_figure(rest, pack.watt_hours) || !take(rest, " Wh, up to ") ||
         !take_figure(rest, pack.most_per_unit) || !take(rest, " per unit"))
         return std::nullopt;
     if (rest.empty())
